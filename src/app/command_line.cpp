@@ -1,0 +1,82 @@
+#include "app/command_line.h"
+
+#include "platform/field.h"
+
+namespace tw {
+
+namespace {
+
+std::optional<int> wholeIn(const std::string& text, int low, int high) {
+  if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos) return std::nullopt;
+  const auto n = toInt32(text);
+  if (!n || *n < low || *n > high) return std::nullopt;
+  return *n;
+}
+
+}  // namespace
+
+std::string usageText() {
+  return "usage: tarmac-warden                               play\n"
+         "       tarmac-warden --script FILE                 run a script against the real windows\n"
+         "       tarmac-warden --headless --script FILE      run a script with no display\n"
+         "  FILE may be - for standard input\n"
+         "  --timer-resolution MS    1 to 1000, default 16\n"
+         "  --time-of-day SECONDS    where the virtual clock starts, 0 to 86399, default 0 (scripts only)\n"
+         "  --program-dir DIR        the folder holding Plane/ and Save.ini (default: the executable's folder)\n"
+         "  --help, --version\n";
+}
+
+std::string versionText() { return "Tarmac Warden " TW_VERSION; }
+
+ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
+  ParsedCommandLine parsed;
+  CommandLine& o = parsed.options;
+  bool timeOfDayGiven = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    const bool takesValue = a == "--script" || a == "--timer-resolution" || a == "--time-of-day" ||
+                            a == "--program-dir";
+    if (takesValue && i + 1 >= args.size()) {
+      parsed.error = a + " needs a value";
+      return parsed;
+    }
+    if (a == "--help") {
+      o.help = true;
+    } else if (a == "--version") {
+      o.version = true;
+    } else if (a == "--headless") {
+      o.headless = true;
+    } else if (a == "--script") {
+      o.script = args[++i];
+    } else if (a == "--program-dir") {
+      o.programDir = args[++i];
+    } else if (a == "--timer-resolution") {
+      const auto n = wholeIn(args[++i], 1, 1000);
+      if (!n) {
+        parsed.error = "--timer-resolution takes a whole number of milliseconds from 1 to 1000, not '" + args[i] + "'";
+        return parsed;
+      }
+      o.timerResolution = *n;
+    } else if (a == "--time-of-day") {
+      const auto n = wholeIn(args[++i], 0, 86399);
+      if (!n) {
+        parsed.error = "--time-of-day takes a whole number of seconds from 0 to 86399, not '" + args[i] + "'";
+        return parsed;
+      }
+      o.timeOfDay = *n;
+      timeOfDayGiven = true;
+    } else {
+      parsed.error = "unknown option '" + a + "'";
+      return parsed;
+    }
+  }
+  if (o.help || o.version) return parsed;
+  if (o.headless && !o.script) {
+    parsed.error = "--headless needs --script FILE";
+  } else if (timeOfDayGiven && !o.script) {
+    parsed.error = "--time-of-day is for scripts only";
+  }
+  return parsed;
+}
+
+}  // namespace tw

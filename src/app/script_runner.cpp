@@ -1,0 +1,138 @@
+#include "app/script_runner.h"
+
+#include <istream>
+#include <ostream>
+
+#include "platform/application.h"
+#include "platform/field.h"
+#include "platform/properties.h"
+
+namespace tw {
+
+namespace {
+
+// The next word of `rest`, which keeps what follows the single space after it.
+std::string nextWord(std::string& rest) {
+  const auto start = rest.find_first_not_of(' ');
+  if (start == std::string::npos) {
+    rest.clear();
+    return {};
+  }
+  const auto end = rest.find(' ', start);
+  std::string word = rest.substr(start, end == std::string::npos ? std::string::npos : end - start);
+  rest = end == std::string::npos ? std::string() : rest.substr(end + 1);
+  return word;
+}
+
+}  // namespace
+
+ScriptRunner::ScriptRunner(Application& app, std::ostream& out, std::ostream& err)
+    : app_(app), out_(out), err_(err) {}
+
+int ScriptRunner::run(std::istream& script) {
+  std::string line;
+  int number = 0;
+  while (std::getline(script, line)) {
+    ++number;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.find_first_not_of(' ') == std::string::npos || line.front() == '#') continue;
+    const std::string error = execute(line);
+    if (!error.empty()) {
+      out_.flush();
+      err_ << "error: line " << number << ": " << error << '\n';
+      return 2;
+    }
+    if (app_.openWindows().empty()) {
+      out_ << "exit\n";
+      return 0;
+    }
+  }
+  return 0;
+}
+
+std::string ScriptRunner::execute(const std::string& line) {
+  std::string rest = line;
+  const std::string command = nextWord(rest);
+
+  auto element = [&](const std::string& text, Element*& found) -> std::string {
+    const auto ref = parseName(text);
+    if (!ref) return "bad name '" + text + "'";
+    Window* w = app_.findWindow(ref->window);
+    if (w == nullptr) return "unknown window " + ref->window;
+    if (!w->isOpen()) return ref->window + " is not open";
+    found = w->find(ref->element, ref->index);
+    if (found == nullptr || !ref->property.empty()) return "unknown element " + text;
+    return {};
+  };
+
+  if (command == "wait") {
+    const std::string ms = nextWord(rest);
+    if (ms.empty() || ms.find_first_not_of("0123456789") != std::string::npos || ms.size() > 12) {
+      return "wait takes a whole number of milliseconds, not '" + ms + "'";
+    }
+    app_.advanceTo(app_.scheduler().now() + std::stoll(ms));
+    return {};
+  }
+  if (command == "click") {
+    Element* e = nullptr;
+    if (auto error = element(nextWord(rest), e); !error.empty()) return error;
+    app_.click(*e);
+    app_.settle();
+    return {};
+  }
+  if (command == "type") {
+    Element* e = nullptr;
+    if (auto error = element(nextWord(rest), e); !error.empty()) return error;
+    if (e->kind != ElementKind::TextBox) return e->name + " is not a text box";
+    app_.type(*e, rest);
+    app_.settle();
+    return {};
+  }
+  if (command == "close") {
+    const std::string name = nextWord(rest);
+    Window* w = app_.findWindow(name);
+    if (w == nullptr) return "unknown window " + name;
+    app_.closeBox(*w);
+    app_.settle();
+    return {};
+  }
+  if (command == "print") {
+    const std::string name = nextWord(rest);
+    const auto ref = parseName(name);
+    if (!ref) return "bad name '" + name + "'";
+    const Access access = readName(app_, *ref);
+    if (!access.error.empty()) return access.error;
+    out_ << name << " = " << access.value << '\n';
+    return {};
+  }
+  if (command == "set") {
+    const std::string name = nextWord(rest);
+    const auto ref = parseName(name);
+    if (!ref) return "bad name '" + name + "'";
+    const std::string error = writeName(app_, *ref, rest);
+    app_.settle();
+    return error;
+  }
+  if (command == "time") {
+    out_ << "time = " << app_.scheduler().now() << '\n';
+    return {};
+  }
+  if (command == "windows") {
+    out_ << "windows =";
+    for (const Window* w : app_.openWindows()) out_ << ' ' << w->name();
+    out_ << '\n';
+    return {};
+  }
+  if (command == "screenshot") {
+    const std::string name = nextWord(rest);
+    Window* w = app_.findWindow(name);
+    if (w == nullptr) return "unknown window " + name;
+    if (!w->isOpen()) return name + " is not open";
+    if (rest.empty()) return "screenshot needs a file name";
+    if (!app_.host().screenshot(*w, rest)) return "cannot save a screenshot of " + name + " to " + rest;
+    return {};
+  }
+  return "unknown command '" + command + "'";
+}
+
+}  // namespace tw

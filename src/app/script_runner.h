@@ -1,0 +1,25 @@
+#pragma once
+// Runs a script of player actions and checks against the game, printing what happens.
+#include <iosfwd>
+#include <string>
+
+namespace tw {
+
+class Application;
+
+class ScriptRunner {
+ public:
+  ScriptRunner(Application& app, std::ostream& out, std::ostream& err);
+  // Runs to the script's end or until the last window closes. Returns the exit status.
+  int run(std::istream& script);
+
+ private:
+  // Returns an error text, or empty.
+  std::string execute(const std::string& line);
+
+  Application& app_;
+  std::ostream& out_;
+  std::ostream& err_;
+};
+
+}  // namespace tw

@@ -1,0 +1,47 @@
+#include "app/session.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+
+#include "app/script_runner.h"
+#include "game/game_windows.h"
+#include "platform/application.h"
+#include "platform/headless_host.h"
+
+namespace tw {
+
+std::string programDirFor(const CommandLine& options) {
+  if (options.programDir) return *options.programDir;
+  std::error_code error;
+  const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
+  if (error) return ".";
+  return exe.parent_path().string();
+}
+
+int runScriptFile(Application& app, const std::string& file, std::ostream& out, std::ostream& err) {
+  std::ifstream in;
+  if (file != "-") {
+    in.open(file);
+    if (!in) {
+      err << "error: cannot open script " << file << '\n';
+      return 2;
+    }
+  }
+  app.setEventSink([&out](const std::string& line) { out << line << '\n'; });
+  addGameWindows(app);
+  startGame(app);
+  ScriptRunner runner(app, out, err);
+  const int status = runner.run(file == "-" ? std::cin : in);
+  out.flush();
+  app.setEventSink(nullptr);
+  return status;
+}
+
+int runHeadless(const CommandLine& options, std::ostream& out, std::ostream& err) {
+  HeadlessHost host(options.timeOfDay);
+  Application app(host, AppOptions{options.timerResolution, programDirFor(options)});
+  return runScriptFile(app, *options.script, out, err);
+}
+
+}  // namespace tw

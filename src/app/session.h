@@ -1,0 +1,22 @@
+#pragma once
+// Putting a run together: the program folder, the windows, the script.
+#include <iosfwd>
+#include <string>
+
+#include "app/command_line.h"
+
+namespace tw {
+
+class Application;
+
+// --program-dir, or the folder of the executable.
+std::string programDirFor(const CommandLine& options);
+
+// Opens the game screen at time 0 and runs the script file ("-" is standard input) against it,
+// printing every event. Returns the exit status.
+int runScriptFile(Application& app, const std::string& file, std::ostream& out, std::ostream& err);
+
+// A whole scripted run with no display.
+int runHeadless(const CommandLine& options, std::ostream& out, std::ostream& err);
+
+}  // namespace tw

@@ -1,0 +1,38 @@
+#include "game/board.h"
+
+#include <cmath>
+
+namespace tw::board {
+
+namespace {
+
+// The 1-based line whose origin is exactly `coordinate`, or 0.
+int lineAt(float coordinate) {
+  if (!(coordinate >= kOrigin && coordinate <= kOrigin + kCell * (kCells - 1))) return 0;
+  const int line = static_cast<int>(std::lround((coordinate - kOrigin) / kCell)) + 1;
+  // Whole-number origins are exact in float, so equality is the cell rule itself.
+  return columnLeft(line) == coordinate ? line : 0;
+}
+
+}  // namespace
+
+std::optional<Cell> cellAt(float left, float top) {
+  const int column = lineAt(left);
+  const int row = lineAt(top);
+  if (column == 0 || row == 0) return std::nullopt;
+  return Cell{column, row};
+}
+
+std::string positionText(std::string_view column, std::string_view row) {
+  std::string text(column);
+  text += " - ";
+  text += row;
+  return text;
+}
+
+std::string positionText(Cell cell) {
+  const char letter = columnLetter(cell.column);
+  return positionText(std::string_view(&letter, 1), std::to_string(cell.row));
+}
+
+}  // namespace tw::board

@@ -1,0 +1,30 @@
+#pragma once
+// The board: 9 x 9 cells of 600 twips from (720, 720); a sprite stands on a cell only at its exact origin.
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tw::board {
+
+constexpr float kOrigin = 720;
+constexpr float kCell = 600;
+constexpr int kCells = 9;
+
+// Columns and rows count from 1.
+constexpr float columnLeft(int column) { return kOrigin + kCell * static_cast<float>(column - 1); }
+constexpr float rowTop(int row) { return kOrigin + kCell * static_cast<float>(row - 1); }
+constexpr char columnLetter(int column) { return static_cast<char>('A' + column - 1); }
+
+struct Cell {
+  int column;
+  int row;
+};
+
+// The cell whose origin is exactly (left, top), if any.
+std::optional<Cell> cellAt(float left, float top);
+
+// "A - 1": letter, space, hyphen, space, digit.
+std::string positionText(std::string_view column, std::string_view row);
+std::string positionText(Cell cell);
+
+}  // namespace tw::board

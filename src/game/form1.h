@@ -1,0 +1,133 @@
+#pragma once
+// Form1, the game screen: the board, the command panel, the read-outs, the message log,
+// every field of a running game and its thirteen timers.
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/window.h"
+
+namespace tw {
+
+// One plane: its sprite Aereo(n) and the hidden texts that go with it.
+struct PlaneRecord {
+  Element* Aereo = nullptr;
+  std::string Posi;
+  std::string Alt;
+  std::string AereoDir;
+  std::string Dir;
+  std::string AereoDest1;
+  std::string AereoDest2;
+  std::string Dest;
+  std::string AereoNum;
+};
+
+class Form1 : public Window {
+ public:
+  static constexpr std::string_view kName = "Form1";
+  explicit Form1(Application& app);
+
+  // Variables of the window object: they keep their values from one opening to the next.
+  std::int16_t Caricato = 0;
+  std::int16_t LarghezzaCursore = 0;
+  std::int16_t VersoLin5 = 0;
+  std::int16_t VersoLn6 = 0;
+
+  // Elements, valid while the screen is open.
+  Element* LV = nullptr;
+  Element* Salvati = nullptr;
+  Element* CL = nullptr;
+  Element* TM = nullptr;
+  Element* AA = nullptr;
+  Element* Selezionato = nullptr;
+  Element* Plane = nullptr;
+  Element* PO = nullptr;
+  Element* DI = nullptr;
+  Element* DT = nullptr;
+  Element* AT = nullptr;
+  Element* Vel = nullptr;
+  Element* NuovoVel = nullptr;
+  Element* NascVel = nullptr;
+  Element* Picture1 = nullptr;
+  Element* Picture100 = nullptr;
+  Element* Text1 = nullptr;
+  Element* Lin5 = nullptr;
+  Element* Ln6 = nullptr;
+  Element* Label1 = nullptr;  // Land
+  Element* Label2 = nullptr;  // Save
+  Element* Label3 = nullptr;  // Load
+  Element* Label4 = nullptr;  // pause
+  std::array<Element*, 4> DestAereo{};
+  std::vector<Element*> Stars;
+  std::vector<PlaneRecord> planes;  // planes[n] is plane n; 0 to AA exist
+
+  Timer& Tempo;
+  Timer& Controlla;
+  Timer& Posizione;
+  Timer& Start;
+  Timer& Conflitto;
+  Timer& Linea5;
+  Timer& Stelle;
+  Timer& Altezza;
+  Timer& Desti;
+  Timer& Act;
+  Timer& Nuovo;
+  Timer& Nascondi;
+  Timer& Carica;
+
+  std::string* field(std::string_view name, int index) override;
+  void click(Element& element) override;
+  void focusGained(Element& element) override;
+  void textChanged(Element& element) override;
+  void resized() override;
+
+  // Routines of the screen.
+  void FermaTutto();
+  void AggiornaSelezionato();
+  void selectPlane(std::int16_t index);
+  // A game over: the main menu opens and the screen closes.
+  void leaveToMenu();
+  // The plane a number names, or null.
+  PlaneRecord* plane(std::int16_t number);
+  PlaneRecord* plane(const Element& numberField);
+
+  // Message log.
+  void appendMessage(const std::string& message);
+  void moveLogToEnd();
+  void clearLog();
+  void refreshCaret();
+
+  // Star field.
+  void layOutStars();
+
+ private:
+  void build() override;
+  void startUp() override;
+  void closing() override;
+
+  // Timer ticks.
+  void clockTick();           // Tempo
+  void completionCheck();     // Controlla
+  void positionTick();        // Posizione
+  void missionSetup();        // Start
+  void collisionTick();       // Conflitto
+  void sweepTick();           // Linea5
+  void starfieldTick();       // Stelle
+  void headingTick();         // Altezza
+  void destinationTick();     // Desti
+  void movementTick();        // Act
+  void spawnTick();           // Nuovo
+  void hideTick();            // Nascondi
+  void loadTick();            // Carica
+
+  // Clicks.
+  void pauseClick();                      // Label4
+  void headingCommand(std::int16_t index);  // DestAereo
+  void land();                            // Label1
+  void save();                            // Label2
+  void requestLoad();                     // Label3
+};
+
+}  // namespace tw

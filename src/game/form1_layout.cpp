@@ -1,0 +1,176 @@
+// The game screen as it stands when it opens: every element at its place.
+#include "game/board.h"
+#include "game/form1.h"
+
+namespace tw {
+
+namespace {
+
+constexpr Rgb kLegend = 0xFF8000;
+constexpr Rgb kValue = 0xFFFF80;
+constexpr Rgb kButtonText = 0xFFFFC0;
+constexpr Rgb kButtonBack = 0x404040;
+
+Element label(std::string name, std::string text, float left, float top, float width, float height) {
+  Element e;
+  e.name = std::move(name);
+  e.text = std::move(text);
+  e.left = left;
+  e.top = top;
+  e.width = width;
+  e.height = height;
+  return e;
+}
+
+Element styled(Element e, Rgb color, Align align = Align::Left) {
+  e.font = Font{"Arial Black", 12.0f, 900};
+  e.foreColor = color;
+  e.align = align;
+  return e;
+}
+
+Element button(Element e) {
+  e = styled(std::move(e), kButtonText, Align::Center);
+  e.backColor = kButtonBack;
+  e.opaque = true;
+  e.handPointer = true;
+  return e;
+}
+
+Element hidden(Element e) {
+  e.visible = false;
+  return e;
+}
+
+Element line(std::string name, float x1, float y1, float x2, float y2) {
+  Element e;
+  e.name = std::move(name);
+  e.kind = ElementKind::Line;
+  e.left = x1;
+  e.top = y1;
+  e.x2 = x2;
+  e.y2 = y2;
+  e.foreColor = 0xFF8000;
+  return e;
+}
+
+Element filled(std::string name, float left, float top, float width, float height) {
+  Element e = label(std::move(name), "", left, top, width, height);
+  e.kind = ElementKind::Shape;
+  e.backColor = 0x008000;
+  e.opaque = true;
+  return e;
+}
+
+Element picture(std::string name, int index, std::string design, float left, float top) {
+  Element e = label(std::move(name), "", left, top, 600, 600);
+  e.kind = ElementKind::Picture;
+  e.index = index;
+  e.designPicture = std::move(design);
+  e.handPointer = true;
+  return e;
+}
+
+Element textBox(std::string name, std::string text, float left, float top, float width, float height) {
+  Element e = label(std::move(name), std::move(text), left, top, width, height);
+  e.kind = ElementKind::TextBox;
+  e.font = Font{"MS Sans Serif", 8.25f, 400};
+  e.readOnly = false;
+  return e;
+}
+
+}  // namespace
+
+void Form1::build() {
+  for (int k = 0; k < board::kCells; ++k) {
+    Element letter = label("Letter", std::string(1, board::columnLetter(k + 1)), board::columnLeft(k + 1), 120, 600, 600);
+    Element number = label("Numbers", std::to_string(k + 1), 120, board::rowTop(k + 1), 600, 600);
+    for (auto [e, back] : {std::pair{&letter, Rgb{0xFFC0C0}}, std::pair{&number, Rgb{0xFFE0C0}}}) {
+      e->index = k;
+      e->font = Font{"Arial Black", 18.0f, 900};
+      e->align = Align::Center;
+      e->foreColor = 0x800000;
+      e->backColor = back;
+      e->opaque = true;
+      add(*e);
+    }
+  }
+
+  Element star = label("Stars", "*", 3360, 1440, 135, 255);
+  star.index = 0;
+  star.font = Font{"Arial Black", 14.25f, 900};
+  star.foreColor = 0x808080;
+  Stars = {&add(star)};
+
+  planes.clear();
+  planes.push_back(PlaneRecord{&add(picture("Aereo", 0, "south", board::kOrigin, board::kOrigin)),
+                               "A - 1", "", "1000", "", "2", "1", "", "250"});
+
+  Lin5 = &add(filled("Lin5", 6120, 720, 15, 5535));
+  Ln6 = &add(filled("Ln6", 720, 720, 5535, 15));
+
+  add(line("Line1", 6240, 0, 6240, 6240));
+  add(line("Line2", 11760, 6240, 120, 6240));
+  add(line("Line3", 6360, 2520, 11760, 2520));
+  add(line("Line4", 6240, 5760, 11760, 5760));
+
+  add(styled(label("LET", "Land:", 6360, 5400, 855, 375), kLegend)).index = 8;
+  Salvati = &add(styled(label("Salvati", "", 7200, 5400, 855, 375), kValue));
+  Label4 = &add(button(label("Label4", "||", 8280, 5280, 1095, 375)));
+  Label3 = &add(button(label("Label3", "Load", 9480, 5280, 1095, 375)));
+  Label2 = &add(button(label("Label2", "Save", 10680, 5280, 1095, 375)));
+  add(styled(label("LET", "Level:", 6360, 5880, 855, 375), kLegend)).index = 5;
+  LV = &add(styled(label("LV", "1", 7200, 5880, 495, 375), kValue));
+  add(styled(label("LET", "Clicks:", 7680, 5880, 855, 375), kLegend)).index = 6;
+  CL = &add(styled(label("CL", "0", 8640, 5880, 975, 375), kValue));
+  add(styled(label("LET", "Time:", 9720, 5880, 855, 375), kLegend)).index = 7;
+  TM = &add(styled(label("TM", "0", 10500, 5880, 1335, 375), kValue));
+
+  Selezionato = &add(hidden(label("Selezionato", "0", 6480, 3960, 975, 255)));
+  AA = &add(hidden(label("AA", "0", 6480, 3720, 975, 255)));
+  Vel = &add(hidden(textBox("Vel", "5000", 9360, 4320, 615, 285)));
+  NuovoVel = &add(hidden(textBox("NuovoVel", "20000", 10560, 4320, 615, 285)));
+  NascVel = &add(hidden(textBox("NascVel", "30000", 9360, 4680, 615, 285)));
+  Element holder = label("Picture100", "", 360, 240, 135, 135);
+  holder.kind = ElementKind::Picture;
+  Picture100 = &add(hidden(holder));
+
+  // The command panel; its children stand relative to it and are clipped by it.
+  Element panel = label("Picture1", "", 6360, 120, 5415, 2295);
+  panel.kind = ElementKind::Container;
+  panel.backColor = 0x000000;
+  panel.opaque = true;
+  Picture1 = &add(hidden(panel));
+  auto inPanel = [this](Element e) -> Element& {
+    e.parent = Picture1;
+    return add(std::move(e));
+  };
+  inPanel(styled(label("LET", "Plane:", 0, 0, 855, 375), kLegend)).index = 0;
+  Plane = &inPanel(styled(label("Plane", "", 960, 0, 615, 375), kValue));
+  inPanel(styled(label("LET", "Directions:", 2280, 0, 1695, 375), kLegend, Align::Right)).index = 3;
+  DI = &inPanel(styled(label("DI", "", 4080, 0, 855, 375), kValue));
+  inPanel(styled(label("LET", "Fuel:", 0, 480, 735, 375), kLegend)).index = 1;
+  AT = &inPanel(styled(label("AT", "", 720, 480, 975, 375), kValue));
+  inPanel(styled(label("LET", "Position:", 2760, 480, 1215, 375), kLegend, Align::Right)).index = 4;
+  PO = &inPanel(styled(label("PO", "A - 1", 4080, 480, 855, 375), kValue));
+  inPanel(styled(label("LET", "Destination:", 0, 960, 1575, 375), kLegend)).index = 2;
+  DT = &inPanel(styled(label("DT", "", 1680, 960, 975, 375), kValue));
+  const char* designs[] = {"north", "south", "east", "west"};
+  const float lefts[] = {120, 840, 1560, 2280};
+  for (int k = 0; k < 4; ++k) {
+    DestAereo[static_cast<std::size_t>(k)] =
+        &inPanel(picture("DestAereo", k, designs[k], lefts[k], k == 0 ? 1440 : 1560));
+  }
+  Label1 = &inPanel(button(label("Label1", "Land", 3000, 1680, 2175, 375)));
+
+  Element log = label("Text1", "", 120, 6360, 11655, 2295);
+  log.kind = ElementKind::TextBox;
+  log.backColor = 0x000000;
+  log.opaque = true;
+  log.foreColor = 0x00C000;
+  log.font = Font{"Courier New", 14.25f, 700};
+  log.multiLine = true;
+  Text1 = &add(log);
+}
+
+}  // namespace tw

@@ -1,0 +1,145 @@
+#include "platform/application.h"
+
+#include <algorithm>
+
+#include "platform/field.h"
+
+namespace tw {
+
+Application::Application(Host& host, AppOptions options)
+    : host_(host), options_(std::move(options)), scheduler_(options_.timerResolution) {}
+
+Application::~Application() = default;
+
+std::string Application::planeFile(std::string_view fileName) const {
+  std::string path = options_.programDir;
+  path += "/Plane/";
+  path += fileName;
+  return path;
+}
+
+Window* Application::findWindow(std::string_view name) const {
+  for (const auto& w : windows_) {
+    if (w->name() == name) return w.get();
+  }
+  return nullptr;
+}
+
+void Application::open(Window& window) {
+  if (window.isOpen()) {
+    host_.raise(window);
+    return;
+  }
+  emit("open: " + window.name());
+  window.openNow(++openCounter_);
+  window.startUp();
+}
+
+void Application::close(Window& window) {
+  if (!window.isOpen()) return;
+  window.closing();
+  auto elements = window.closeNow();
+  for (auto& e : elements) discarded_.push_back(std::move(e));
+  emit("close: " + window.name());
+}
+
+std::vector<Window*> Application::openWindows() const {
+  std::vector<Window*> open;
+  for (const auto& w : windows_) {
+    if (w->isOpen()) open.push_back(w.get());
+  }
+  std::sort(open.begin(), open.end(),
+            [](const Window* a, const Window* b) { return a->openSequence() < b->openSequence(); });
+  return open;
+}
+
+void Application::emit(const std::string& line) {
+  if (sink_) sink_(line);
+}
+
+void Application::playSound(std::string_view cue, const std::string& path) {
+  emit("sound: " + std::string(cue));
+  host_.playSound(path);
+}
+
+void Application::showMessage(const std::string& text) {
+  emit("message: " + escapeLine(text));
+  scheduler_.hold();
+  host_.showMessage(text);
+  scheduler_.release();
+}
+
+bool Application::loadPicture(Element& picture, const std::string& path) {
+  if (!host_.pictureReadable(path)) return false;
+  const auto slash = path.find_last_of('/');
+  picture.picture = slash == std::string::npos ? path : path.substr(slash + 1);
+  picture.picturePath = path;
+  return true;
+}
+
+void Application::reseedFromTimeOfDay() {
+  random_.seed(static_cast<std::uint64_t>(host_.timeOfDayMs(scheduler_.now())));
+}
+
+Window* Application::ownerOf(const Element& element) const {
+  for (const auto& w : windows_) {
+    if (!w->isOpen()) continue;
+    if (w->find(element.name, element.index) == &element) return w.get();
+  }
+  return nullptr;
+}
+
+bool Application::acceptsInput(const Element& element) const {
+  if (!element.shown()) return false;
+  for (const Element* e = &element; e != nullptr; e = e->parent) {
+    if (!e->enabled) return false;
+  }
+  return true;
+}
+
+void Application::click(Element& element) {
+  Window* window = ownerOf(element);
+  if (window == nullptr || !window->enabled || !acceptsInput(element)) return;
+  if (element.kind == ElementKind::TextBox) window->setFocus(element);
+  window->click(element);
+}
+
+void Application::closeBox(Window& window) {
+  if (!window.isOpen() || !window.enabled) return;
+  close(window);
+}
+
+void Application::type(Element& box, const std::string& keys) {
+  Window* window = ownerOf(box);
+  if (window == nullptr || !window->enabled || !acceptsInput(box) || box.readOnly) return;
+  window->setText(box, box.text.substr(0, static_cast<std::size_t>(box.selStart)) + keys +
+                           box.text.substr(static_cast<std::size_t>(box.selStart)));
+  box.selStart += static_cast<int>(keys.size());
+}
+
+void Application::advanceTo(std::int64_t time) {
+  while (Timer* t = scheduler_.next()) {
+    if (t->due() > time) break;
+    scheduler_.setNow(std::max(scheduler_.now(), t->due()));
+    t->fire();
+    settle();
+  }
+  scheduler_.setNow(std::max(scheduler_.now(), time));
+}
+
+void Application::runDue(std::int64_t now) {
+  scheduler_.setNow(std::max(scheduler_.now(), now));
+  // Each due timer ticks once, however late: a tick re-arms its timer from now.
+  while (Timer* t = scheduler_.next()) {
+    if (t->due() > scheduler_.now()) break;
+    t->fire();
+    settle();
+  }
+}
+
+void Application::settle() {
+  discarded_.clear();
+  host_.refresh();
+}
+
+}  // namespace tw

@@ -1,0 +1,92 @@
+#pragma once
+// The one application object: its windows, clock, random source and host.
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/host.h"
+#include "platform/random.h"
+#include "platform/scheduler.h"
+#include "platform/window.h"
+
+namespace tw {
+
+struct AppOptions {
+  int timerResolution = 16;
+  std::string programDir = ".";
+};
+
+class Application {
+ public:
+  Application(Host& host, AppOptions options);
+  ~Application();
+  Application(const Application&) = delete;
+  Application& operator=(const Application&) = delete;
+
+  Host& host() { return host_; }
+  Scheduler& scheduler() { return scheduler_; }
+  UniformRandom& random() { return random_; }
+  const std::string& programDir() const { return options_.programDir; }
+  // A file of the "Plane" folder beside the program.
+  std::string planeFile(std::string_view fileName) const;
+
+  // Windows live for the whole run; opening and closing builds and discards their elements.
+  template <class W, class... Args>
+  W& addWindow(Args&&... args) {
+    auto owned = std::make_unique<W>(*this, std::forward<Args>(args)...);
+    W& w = *owned;
+    windows_.push_back(std::move(owned));
+    return w;
+  }
+  Window* findWindow(std::string_view name) const;
+  template <class W>
+  W& form() const {
+    return static_cast<W&>(*findWindow(W::kName));
+  }
+
+  // Opening an open window only brings it to the front; closing a closed one does nothing.
+  void open(Window& window);
+  void close(Window& window);
+  std::vector<Window*> openWindows() const;
+
+  // Reports each event line ("sound: 4", "message: ...", "open: Form2", "close: Form1").
+  void setEventSink(std::function<void(const std::string&)> sink) { sink_ = std::move(sink); }
+
+  void playSound(std::string_view cue, const std::string& path);
+  // Modal: no timer ticks until the player has closed it.
+  void showMessage(const std::string& text);
+  // Loads a picture file into a picture element; a file that cannot be read changes nothing.
+  bool loadPicture(Element& picture, const std::string& path);
+  void reseedFromTimeOfDay();
+
+  // Input from the player, each one handled to its end.
+  void click(Element& element);
+  void closeBox(Window& window);
+  void type(Element& box, const std::string& keys);
+
+  // Time: the virtual clock ticks each timer at its due moment; the wall clock ticks what is due.
+  void advanceTo(std::int64_t time);
+  void runDue(std::int64_t now);
+
+  // Ends one top-level event: discarded elements go, the host redraws.
+  void settle();
+
+ private:
+  bool acceptsInput(const Element& element) const;
+  Window* ownerOf(const Element& element) const;
+  void emit(const std::string& line);
+
+  Host& host_;
+  AppOptions options_;
+  Scheduler scheduler_;
+  UniformRandom random_;
+  std::vector<std::unique_ptr<Window>> windows_;
+  std::uint64_t openCounter_ = 0;
+  std::vector<std::unique_ptr<Element>> discarded_;
+  std::function<void(const std::string&)> sink_;
+};
+
+}  // namespace tw

@@ -1,0 +1,96 @@
+#include "platform/field.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace tw {
+
+namespace {
+
+std::string_view trimSpaces(std::string_view text) {
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+  return text;
+}
+
+bool isDecimalSyntax(std::string_view t) {
+  std::size_t i = 0;
+  if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
+  std::size_t digits = 0;
+  while (i < t.size() && t[i] >= '0' && t[i] <= '9') ++i, ++digits;
+  if (i < t.size() && t[i] == '.') {
+    ++i;
+    while (i < t.size() && t[i] >= '0' && t[i] <= '9') ++i, ++digits;
+  }
+  if (digits == 0) return false;
+  if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
+    ++i;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
+    std::size_t expDigits = 0;
+    while (i < t.size() && t[i] >= '0' && t[i] <= '9') ++i, ++expDigits;
+    if (expDigits == 0) return false;
+  }
+  return i == t.size();
+}
+
+template <typename Int>
+std::optional<Int> toWhole(std::string_view text) {
+  const auto number = toNumber(text);
+  if (!number) return std::nullopt;
+  const double rounded = std::nearbyint(*number);
+  if (rounded < std::numeric_limits<Int>::min() || rounded > std::numeric_limits<Int>::max()) {
+    return std::nullopt;
+  }
+  return static_cast<Int>(rounded);
+}
+
+template <typename Float>
+std::string shortestText(Float value) {
+  if (value == 0) value = 0;  // no "-0"
+  char buffer[64];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  return std::string(buffer, result.ptr);
+}
+
+}  // namespace
+
+std::optional<double> toNumber(std::string_view text) {
+  text = trimSpaces(text);
+  if (!isDecimalSyntax(text)) return std::nullopt;
+  if (text.front() == '+') text.remove_prefix(1);
+  double value = 0;
+  const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (result.ec != std::errc() || !std::isfinite(value)) return std::nullopt;
+  return value;
+}
+
+std::string numberText(double value) { return shortestText(value); }
+std::string numberText(float value) { return shortestText(value); }
+
+std::optional<std::int16_t> toInt16(std::string_view text) { return toWhole<std::int16_t>(text); }
+std::optional<std::int32_t> toInt32(std::string_view text) { return toWhole<std::int32_t>(text); }
+
+std::string toLower(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return out;
+}
+
+std::string escapeLine(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (char c : text) {
+    switch (c) {
+      case '\r': out += "\\r"; break;
+      case '\n': out += "\\n"; break;
+      case '\\': out += "\\\\"; break;
+      default: out += c;
+    }
+  }
+  return out;
+}
+
+}  // namespace tw

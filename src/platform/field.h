@@ -1,0 +1,26 @@
+#pragma once
+// A field holds its value as text; these convert at each use, as the game does.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tw {
+
+// A decimal number, with optional sign, fraction and exponent; spaces around are allowed.
+std::optional<double> toNumber(std::string_view text);
+
+// The shortest decimal text of a number: "12", never "12.0".
+std::string numberText(double value);
+std::string numberText(float value);
+
+// Whole numbers round half to even, as the game's integer conversion does.
+std::optional<std::int16_t> toInt16(std::string_view text);
+std::optional<std::int32_t> toInt32(std::string_view text);
+
+std::string toLower(std::string_view text);
+
+// "\r" "\n" and "\\" escaped, so a printed value stays on one line.
+std::string escapeLine(std::string_view text);
+
+}  // namespace tw

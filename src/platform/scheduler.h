@@ -1,0 +1,43 @@
+#pragma once
+// The one clock of the program: which timer ticks next, and when.
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace tw {
+
+class Timer;
+
+class Scheduler {
+ public:
+  explicit Scheduler(int resolutionMs = 16) : resolution_(resolutionMs) {}
+
+  int resolution() const { return resolution_; }
+  std::int32_t effectiveInterval(std::int32_t interval) const {
+    return interval < resolution_ ? resolution_ : interval;
+  }
+
+  std::int64_t now() const { return now_; }
+  void setNow(std::int64_t now) { now_ = now; }
+
+  // While a message box is open nothing is due.
+  void hold() { ++holds_; }
+  void release() { --holds_; }
+  bool held() const { return holds_ > 0; }
+
+  // The running timer that ticks next: earliest due time, then window opening order,
+  // then the window's own timer order.
+  Timer* next() const;
+  std::optional<std::int64_t> nextDue() const;
+
+  void add(Timer& timer) { timers_.push_back(&timer); }
+  void remove(Timer& timer);
+
+ private:
+  int resolution_;
+  std::int64_t now_ = 0;
+  int holds_ = 0;
+  std::vector<Timer*> timers_;
+};
+
+}  // namespace tw

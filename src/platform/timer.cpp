@@ -1,0 +1,48 @@
+#include "platform/timer.h"
+
+#include "platform/scheduler.h"
+
+namespace tw {
+
+Timer::Timer(Scheduler& scheduler, Window& owner, std::string name, std::int32_t designInterval,
+             bool enabledAtOpen, int tieOrder, std::function<void()> tick)
+    : scheduler_(scheduler),
+      owner_(owner),
+      name_(std::move(name)),
+      designInterval_(designInterval),
+      enabledAtOpen_(enabledAtOpen),
+      tieOrder_(tieOrder),
+      tick_(std::move(tick)),
+      interval_(designInterval) {
+  scheduler_.add(*this);
+}
+
+Timer::~Timer() { scheduler_.remove(*this); }
+
+void Timer::start() {
+  enabled_ = true;
+  arm();
+}
+
+void Timer::stop() { enabled_ = false; }
+
+void Timer::setInterval(std::int32_t ms) {
+  interval_ = ms;
+  if (enabled_) arm();
+}
+
+void Timer::reset() {
+  interval_ = designInterval_;
+  enabled_ = false;
+  if (enabledAtOpen_) start();
+}
+
+void Timer::arm() { due_ = scheduler_.now() + scheduler_.effectiveInterval(interval_); }
+
+void Timer::fire() {
+  // Armed for the next period first, so the handler may stop, restart or re-time it.
+  arm();
+  tick_();
+}
+
+}  // namespace tw

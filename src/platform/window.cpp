@@ -1,0 +1,87 @@
+#include "platform/window.h"
+
+#include "platform/application.h"
+
+namespace tw {
+
+Window::Window(Application& app, std::string name) : app_(app), name_(std::move(name)) {}
+
+Window::~Window() = default;
+
+void Window::setOuterSize(float width, float height) {
+  clientWidth = width - frameWidth;
+  clientHeight = height - frameHeight;
+  resized();
+}
+
+Element& Window::add(Element element) {
+  auto owned = std::make_unique<Element>(std::move(element));
+  Element& e = *owned;
+  e.stackOrder = ++stackCounter_;
+  auto& slots = byName_[e.name];
+  const std::size_t slot = e.index < 0 ? 0 : static_cast<std::size_t>(e.index);
+  if (slots.size() <= slot) slots.resize(slot + 1, nullptr);
+  slots[slot] = &e;
+  elements_.push_back(std::move(owned));
+  return e;
+}
+
+Element& Window::addCopy(const Element& source, int index) {
+  Element copy = source;
+  copy.index = index;
+  copy.visible = false;
+  return add(std::move(copy));
+}
+
+Element* Window::find(std::string_view name, int index) const {
+  const auto it = byName_.find(name);
+  if (it == byName_.end()) return nullptr;
+  const int slot = index < 0 ? 0 : index;
+  if (slot >= static_cast<int>(it->second.size())) return nullptr;
+  Element* e = it->second[static_cast<std::size_t>(slot)];
+  if (e == nullptr || e->index != index) return nullptr;
+  return e;
+}
+
+void Window::setText(Element& box, std::string text) {
+  if (box.text == text) return;
+  box.text = std::move(text);
+  if (box.selStart > static_cast<int>(box.text.size())) box.selStart = static_cast<int>(box.text.size());
+  textChanged(box);
+}
+
+Timer* Window::findTimer(std::string_view name) const {
+  for (const auto& t : timers_) {
+    if (t->name() == name) return t.get();
+  }
+  return nullptr;
+}
+
+Timer& Window::addTimer(std::string name, std::int32_t designInterval, bool enabledAtOpen,
+                        std::function<void()> tick) {
+  const int order = static_cast<int>(timers_.size());
+  timers_.push_back(std::make_unique<Timer>(app_.scheduler(), *this, std::move(name), designInterval,
+                                            enabledAtOpen, order, std::move(tick)));
+  return *timers_.back();
+}
+
+void Window::openNow(std::uint64_t sequence) {
+  open_ = true;
+  openSequence_ = sequence;
+  stackCounter_ = 0;
+  focus_ = nullptr;
+  build();
+  for (auto& t : timers_) t->reset();
+}
+
+std::vector<std::unique_ptr<Element>> Window::closeNow() {
+  for (auto& t : timers_) t->stop();
+  open_ = false;
+  focus_ = nullptr;
+  byName_.clear();
+  auto discarded = std::move(elements_);
+  elements_.clear();
+  return discarded;
+}
+
+}  // namespace tw

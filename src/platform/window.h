@@ -1,0 +1,102 @@
+#pragma once
+// A window of the game: its elements in stacking order, its timers and its own variables.
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/element.h"
+#include "platform/timer.h"
+
+namespace tw {
+
+class Application;
+
+class Window {
+ public:
+  Window(Application& app, std::string name);
+  virtual ~Window();
+  Window(const Window&) = delete;
+  Window& operator=(const Window&) = delete;
+
+  Application& app() const { return app_; }
+  const std::string& name() const { return name_; }
+
+  bool isOpen() const { return open_; }
+  std::uint64_t openSequence() const { return openSequence_; }
+
+  // Design: caption, client size and frame, in twips.
+  std::string caption;
+  float clientWidth = 0, clientHeight = 0;
+  float frameWidth = 90, frameHeight = 480;  // outer size minus client size
+  bool enabled = true;
+  bool resizableFrame = false;
+  float outerWidth() const { return clientWidth + frameWidth; }
+  float outerHeight() const { return clientHeight + frameHeight; }
+  // As code or the player would resize the window; the window's resize handler runs.
+  void setOuterSize(float width, float height);
+
+  // Elements, valid while the window is open.
+  Element& add(Element element);
+  // A new element of an array, a copy of `source`, hidden, at the front of the stacking order.
+  Element& addCopy(const Element& source, int index);
+  Element* find(std::string_view name, int index = -1) const;
+  const std::vector<std::unique_ptr<Element>>& elements() const { return elements_; }
+  void bringToFront(Element& element) { element.stackOrder = ++stackCounter_; }
+
+  // The element with the keyboard focus; gaining it is an event of the element.
+  Element* focus() const { return focus_; }
+  void setFocus(Element& element) {
+    if (focus_ == &element) return;
+    focus_ = &element;
+    focusGained(element);
+  }
+
+  // Text box content changes go through here, so the window hears of them.
+  void setText(Element& box, std::string text);
+
+  const std::vector<std::unique_ptr<Timer>>& timers() const { return timers_; }
+  Timer* findTimer(std::string_view name) const;
+
+  // Variables of the window object: they outlive closing and reopening.
+  const std::map<std::string, std::int16_t*, std::less<>>& variables() const { return variables_; }
+
+  // Texts kept outside drawn elements but still named, such as per-plane fields.
+  virtual std::string* field(std::string_view /*name*/, int /*index*/) { return nullptr; }
+
+  // Events, dispatched by the application.
+  virtual void click(Element&) {}
+  virtual void focusGained(Element&) {}
+  virtual void textChanged(Element&) {}
+  virtual void resized() {}
+
+ protected:
+  Timer& addTimer(std::string name, std::int32_t designInterval, bool enabledAtOpen,
+                  std::function<void()> tick);
+  void addVariable(std::string name, std::int16_t& variable) { variables_[std::move(name)] = &variable; }
+
+  virtual void build() = 0;  // lays out the design elements
+  virtual void startUp() {}
+  virtual void closing() {}
+
+ private:
+  friend class Application;
+  void openNow(std::uint64_t sequence);
+  // Stops the timers and hands the elements over to be discarded.
+  std::vector<std::unique_ptr<Element>> closeNow();
+
+  Application& app_;
+  std::string name_;
+  bool open_ = false;
+  std::uint64_t openSequence_ = 0;
+  std::uint64_t stackCounter_ = 0;
+  Element* focus_ = nullptr;
+  std::vector<std::unique_ptr<Element>> elements_;
+  std::map<std::string, std::vector<Element*>, std::less<>> byName_;
+  std::vector<std::unique_ptr<Timer>> timers_;
+  std::map<std::string, std::int16_t*, std::less<>> variables_;
+};
+
+}  // namespace tw

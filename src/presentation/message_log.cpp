@@ -1,0 +1,28 @@
+// The message log Text1: append, move to the end, clear, and its block caret.
+#include <cmath>
+
+#include "game/form1.h"
+
+namespace tw {
+
+void Form1::appendMessage(const std::string& message) {
+  if (Text1 == nullptr) return;
+  setText(*Text1, Text1->text + message + "\r\n");
+}
+
+void Form1::moveLogToEnd() {
+  if (Text1 != nullptr) Text1->selStart = static_cast<int>(Text1->text.size());
+}
+
+void Form1::clearLog() {
+  if (Text1 != nullptr) setText(*Text1, "");
+}
+
+void Form1::refreshCaret() {
+  if (Text1 == nullptr) return;
+  // A block as wide as LarghezzaCursore and as high as the font plus 5, halves to even.
+  Text1->caretWidth = LarghezzaCursore;
+  Text1->caretHeight = static_cast<int>(std::nearbyint(Text1->font.points + 5.0f));
+}
+
+}  // namespace tw
