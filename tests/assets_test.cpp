@@ -1,0 +1,264 @@
+// Checks the committed pictures and sounds by reading their bytes directly.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
+
+const fs::path kAssets = fs::path(TW_SOURCE_DIR) / "assets";
+
+Bytes readAll(const fs::path& p)
+{
+  std::ifstream f(p, std::ios::binary);
+  return Bytes(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+}
+
+std::uint32_t be16(const Bytes& b, std::size_t at) { return (b[at] << 8) | b[at + 1]; }
+std::uint32_t be32(const Bytes& b, std::size_t at) { return (be16(b, at) << 16) | be16(b, at + 2); }
+std::uint32_t le16(const Bytes& b, std::size_t at) { return b[at] | (b[at + 1] << 8); }
+std::uint32_t le32(const Bytes& b, std::size_t at) { return le16(b, at) | (le16(b, at + 2) << 16); }
+
+struct Size {
+  std::uint32_t width, height;
+};
+
+// Walks the marker segments up to the frame header; nothing if it is missing or cut short.
+std::optional<Size> jpegSize(const Bytes& b)
+{
+  if (b.size() < 4 || b[0] != 0xFF || b[1] != 0xD8 || b[2] != 0xFF) return std::nullopt;
+  std::size_t at = 2;
+  while (at + 1 < b.size()) {
+    if (b[at] != 0xFF) return std::nullopt;
+    const std::uint8_t marker = b[at + 1];
+    if (marker == 0xFF) { // fill byte
+      ++at;
+      continue;
+    }
+    if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) { // no length field
+      at += 2;
+      continue;
+    }
+    if (marker == 0xDA || marker == 0xD9) return std::nullopt; // image data before any frame header
+    if (at + 4 > b.size()) return std::nullopt;
+    const std::uint32_t length = be16(b, at + 2);
+    if (marker == 0xC0 || marker == 0xC1 || marker == 0xC2) {
+      if (at + 9 > b.size() || length < 7) return std::nullopt;
+      return Size{be16(b, at + 7), be16(b, at + 5)};
+    }
+    at += 2 + length;
+  }
+  return std::nullopt;
+}
+
+std::optional<Size> pngSize(const Bytes& b, int* colourType = nullptr)
+{
+  static const std::uint8_t sig[] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
+  if (b.size() < 33 || !std::equal(std::begin(sig), std::end(sig), b.begin())) return std::nullopt;
+  if (std::string(b.begin() + 12, b.begin() + 16) != "IHDR") return std::nullopt;
+  if (colourType) *colourType = b[25];
+  return Size{be32(b, 16), be32(b, 20)};
+}
+
+struct Wav {
+  std::uint32_t format = 0, channels = 0, rate = 0, bits = 0;
+  std::vector<std::int16_t> samples;
+};
+
+// RIFF chunks may come in any order and odd sizes are padded; only fmt and data matter.
+std::optional<Wav> parseWav(const Bytes& b)
+{
+  if (b.size() < 12 || std::string(b.begin(), b.begin() + 4) != "RIFF" ||
+      std::string(b.begin() + 8, b.begin() + 12) != "WAVE")
+    return std::nullopt;
+  if (le32(b, 4) + 8 != b.size()) return std::nullopt;
+  Wav w;
+  bool haveFmt = false, haveData = false;
+  std::size_t at = 12;
+  while (at + 8 <= b.size()) {
+    const std::string id(b.begin() + at, b.begin() + at + 4);
+    const std::size_t size = le32(b, at + 4);
+    const std::size_t body = at + 8;
+    if (body + size > b.size()) return std::nullopt;
+    if (id == "fmt " && size >= 16) {
+      w.format = le16(b, body);
+      w.channels = le16(b, body + 2);
+      w.rate = le32(b, body + 4);
+      w.bits = le16(b, body + 14);
+      haveFmt = true;
+    } else if (id == "data") {
+      for (std::size_t i = 0; i + 1 < size; i += 2)
+        w.samples.push_back(static_cast<std::int16_t>(le16(b, body + i)));
+      haveData = true;
+    }
+    at = body + size + (size & 1);
+  }
+  if (!haveFmt || !haveData) return std::nullopt;
+  return w;
+}
+
+const std::vector<std::string> kPlaneFiles = {"n.jpg", "s.jpg", "e.jpg", "o.jpg", "1.wav", "2.wav",
+                                              "3.wav", "4.wav", "5.wav", "6.wav", "7.wav", "8.wav"};
+const std::vector<std::string> kDesignFiles = {
+    "north.png",    "south.png",    "east.png",      "west.png",      "white_plane.png", "icon-32.png",
+    "icon-64.png",  "icon-128.png", "icon-256.png",  "icon.svg",      "hand.png",        "design.qrc"};
+
+TEST(AssetsTest, EveryFileIsPresentAndNotEmpty)
+{
+  for (const auto& f : kPlaneFiles) {
+    const fs::path p = kAssets / "Plane" / f;
+    ASSERT_TRUE(fs::is_regular_file(p)) << p;
+    EXPECT_GT(fs::file_size(p), 100u) << p;
+  }
+  for (const auto& f : kDesignFiles) {
+    const fs::path p = kAssets / "design" / f;
+    ASSERT_TRUE(fs::is_regular_file(p)) << p;
+    EXPECT_GT(fs::file_size(p), 100u) << p;
+  }
+}
+
+TEST(AssetsTest, JpegReaderFindsTheFrameHeaderAndRejectsBrokenFiles)
+{
+  // SOI, an APP0 segment to skip, then a baseline frame header for 30 wide by 20 high.
+  const Bytes good = {0xFF, 0xD8, 0xFF, 0xE0, 0x00, 0x04, 0xAA, 0xBB, 0xFF, 0xC0, 0x00, 0x0B,
+                      0x08, 0x00, 0x14, 0x00, 0x1E, 0x01, 0x01, 0x11, 0x00};
+  const auto size = jpegSize(good);
+  ASSERT_TRUE(size.has_value());
+  EXPECT_EQ(size->width, 30u);
+  EXPECT_EQ(size->height, 20u);
+  EXPECT_FALSE(jpegSize(Bytes(good.begin(), good.begin() + 12)).has_value());
+  Bytes notJpeg = good;
+  notJpeg[1] = 0xD9;
+  EXPECT_FALSE(jpegSize(notJpeg).has_value());
+}
+
+TEST(AssetsTest, PlaneJpegsAre40By40)
+{
+  for (const char* f : {"n.jpg", "s.jpg", "e.jpg", "o.jpg"}) {
+    const Bytes b = readAll(kAssets / "Plane" / f);
+    ASSERT_GE(b.size(), 3u) << f;
+    EXPECT_EQ(b[0], 0xFF) << f;
+    EXPECT_EQ(b[1], 0xD8) << f;
+    EXPECT_EQ(b[2], 0xFF) << f;
+    const auto size = jpegSize(b);
+    ASSERT_TRUE(size.has_value()) << f;
+    EXPECT_EQ(size->width, 40u) << f;
+    EXPECT_EQ(size->height, 40u) << f;
+  }
+}
+
+TEST(AssetsTest, DesignPicturesHaveTheirSizes)
+{
+  const std::pair<const char*, std::uint32_t> sizes[] = {
+      {"north.png", 40},    {"south.png", 40},    {"east.png", 40},     {"west.png", 40},   {"white_plane.png", 40},
+      {"icon-32.png", 32}, {"icon-64.png", 64}, {"icon-128.png", 128}, {"icon-256.png", 256}, {"hand.png", 32}};
+  for (const auto& [name, side] : sizes) {
+    const auto size = pngSize(readAll(kAssets / "design" / name));
+    ASSERT_TRUE(size.has_value()) << name;
+    EXPECT_EQ(size->width, side) << name;
+    EXPECT_EQ(size->height, side) << name;
+  }
+}
+
+TEST(AssetsTest, PointerAndIconsKeepTheirTransparency)
+{
+  // Colour types 4 and 6 carry alpha; without it the hand and icon get a black box.
+  for (const char* name : {"hand.png", "icon-32.png", "icon-64.png", "icon-128.png", "icon-256.png"}) {
+    int colourType = -1;
+    ASSERT_TRUE(pngSize(readAll(kAssets / "design" / name), &colourType).has_value()) << name;
+    EXPECT_TRUE(colourType == 4 || colourType == 6) << name << " colour type " << colourType;
+  }
+}
+
+TEST(AssetsTest, IconSvgIsACompleteSvgDocument)
+{
+  const Bytes b = readAll(kAssets / "design" / "icon.svg");
+  const std::string text(b.begin(), b.end());
+  EXPECT_NE(text.find("<svg"), std::string::npos);
+  EXPECT_NE(text.find("viewBox="), std::string::npos);
+  EXPECT_NE(text.find("xmlns=\"http://www.w3.org/2000/svg\""), std::string::npos);
+  const auto end = text.rfind("</svg>");
+  ASSERT_NE(end, std::string::npos);
+  EXPECT_EQ(text.find_first_not_of(" \r\n\t", end + 6), std::string::npos);
+}
+
+TEST(AssetsTest, ResourceFileListsEveryDesignPictureOnceUnderItsName)
+{
+  const Bytes b = readAll(kAssets / "design" / "design.qrc");
+  const std::string qrc(b.begin(), b.end());
+  EXPECT_NE(qrc.find("<qresource prefix=\"/design\">"), std::string::npos);
+  std::set<std::string> onDisk;
+  for (const auto& e : fs::directory_iterator(kAssets / "design"))
+    if (e.path().filename() != "design.qrc") onDisk.insert(e.path().filename().string());
+  for (const auto& name : onDisk) {
+    const std::string entry = "<file alias=\"" + name + "\">" + name + "</file>";
+    const auto first = qrc.find(entry);
+    EXPECT_NE(first, std::string::npos) << name << " missing from design.qrc";
+    if (first != std::string::npos) {
+      EXPECT_EQ(qrc.find(entry, first + 1), std::string::npos) << name;
+    }
+  }
+  std::size_t entries = 0;
+  for (auto at = qrc.find("<file"); at != std::string::npos; at = qrc.find("<file", at + 1)) ++entries;
+  EXPECT_EQ(entries, onDisk.size()) << "design.qrc names a file that is not there";
+}
+
+TEST(AssetsTest, WavReaderRejectsBrokenFiles)
+{
+  Bytes b = readAll(kAssets / "Plane" / "1.wav");
+  ASSERT_TRUE(parseWav(b).has_value());
+  Bytes truncated(b.begin(), b.begin() + static_cast<std::ptrdiff_t>(b.size() / 2));
+  EXPECT_FALSE(parseWav(truncated).has_value());
+  b[8] = 'X'; // no longer WAVE
+  EXPECT_FALSE(parseWav(b).has_value());
+}
+
+TEST(AssetsTest, CuesAreShortGentle16BitMonoPcm)
+{
+  for (int n = 1; n <= 8; ++n) {
+    const std::string name = std::to_string(n) + ".wav";
+    const auto w = parseWav(readAll(kAssets / "Plane" / name));
+    ASSERT_TRUE(w.has_value()) << name;
+    EXPECT_EQ(w->format, 1u) << name;
+    EXPECT_EQ(w->channels, 1u) << name;
+    EXPECT_EQ(w->bits, 16u) << name;
+    EXPECT_EQ(w->rate, 22050u) << name;
+    ASSERT_FALSE(w->samples.empty()) << name;
+
+    const double seconds = static_cast<double>(w->samples.size()) / w->rate;
+    EXPECT_LT(seconds, n == 5 ? 2.6 : 1.0) << name;
+
+    int peak = 0;
+    for (std::int16_t s : w->samples) peak = std::max(peak, std::abs(static_cast<int>(s)));
+    EXPECT_GT(peak, 3277) << name << " is close to silent";
+    EXPECT_LT(peak, 32767) << name << " reaches full scale";
+    EXPECT_LT(peak, 24576) << name << " is louder than the other cues";
+
+    // Ends near zero: an abrupt start or stop is heard as a click.
+    EXPECT_LT(std::abs(static_cast<int>(w->samples.front())), 655) << name;
+    EXPECT_LT(std::abs(static_cast<int>(w->samples.back())), 655) << name;
+  }
+}
+
+TEST(AssetsTest, CuesAreDistinct)
+{
+  std::set<std::vector<std::int16_t>> seen;
+  for (int n = 1; n <= 8; ++n) {
+    const auto w = parseWav(readAll(kAssets / "Plane" / (std::to_string(n) + ".wav")));
+    ASSERT_TRUE(w.has_value()) << n;
+    EXPECT_TRUE(seen.insert(w->samples).second) << n << ".wav repeats another cue";
+  }
+}
+
+} // namespace
