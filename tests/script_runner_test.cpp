@@ -15,7 +15,7 @@ TEST(ScriptRunner, PrintsTimeWindowsAndEscapedValues) {
   EXPECT_EQ(linesAfter(run, "sound: 1"),
             (std::vector<std::string>{"time = 0", "time = 250", "windows = Form1", "Form1.LV = a\\\\b",
                                       "Form1.DT = a - 1", "Form1.Caricato = 1", "Form1.Posi(0) = A - 1",
-                                      "Form1.Aereo(0).Picture = ", "Form2.Visible = false"}));
+                                      "Form1.Aereo(0).Picture = s.jpg", "Form2.Visible = false"}));
 }
 
 TEST(ScriptRunner, ErrorsNameTheLineAndEndWithStatusTwo) {

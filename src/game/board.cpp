@@ -1,5 +1,6 @@
 #include "game/board.h"
 
+#include <array>
 #include <cmath>
 
 namespace tw::board {
@@ -33,6 +34,17 @@ std::string positionText(std::string_view column, std::string_view row) {
 std::string positionText(Cell cell) {
   const char letter = columnLetter(cell.column);
   return positionText(std::string_view(&letter, 1), std::to_string(cell.row));
+}
+
+const std::string& cellName(Cell cell) {
+  static const std::array<std::string, kCellCount> names = [] {
+    std::array<std::string, kCellCount> all;
+    for (int column = 1; column <= kCells; ++column) {
+      for (int row = 1; row <= kCells; ++row) all[static_cast<std::size_t>(cellIndex({column, row}))] = positionText({column, row});
+    }
+    return all;
+  }();
+  return names[static_cast<std::size_t>(cellIndex(cell))];
 }
 
 }  // namespace tw::board

@@ -23,6 +23,13 @@ struct Cell {
 // The cell whose origin is exactly (left, top), if any.
 std::optional<Cell> cellAt(float left, float top);
 
+// 0 to 80, column by column: A1 to A9, then B1 to B9, and so on.
+constexpr int cellIndex(Cell cell) { return (cell.column - 1) * kCells + (cell.row - 1); }
+constexpr int kCellCount = kCells * kCells;
+
+// The name of a cell, made once: the position tick names every plane every millisecond.
+const std::string& cellName(Cell cell);
+
 // "A - 1": letter, space, hyphen, space, digit.
 std::string positionText(std::string_view column, std::string_view row);
 std::string positionText(Cell cell);

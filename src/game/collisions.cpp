@@ -1,8 +1,60 @@
 // Conflitto: the level's pace held on every tick, and two flying planes on one cell.
+#include <algorithm>
+#include <array>
+#include <utility>
+#include <vector>
+
+#include "game/board.h"
 #include "game/form1.h"
+#include "levels/level_table.h"
+#include "platform/application.h"
+#include "platform/field.h"
+#include "presentation/suona.h"
 
 namespace tw {
 
-void Form1::collisionTick() {}
+namespace {
+
+// Whether two visible sprites share both coordinates. Flying planes stand on cell origins,
+// so a map of the 81 cells settles it in one pass; a sprite put anywhere else by hand is
+// compared with the other such sprites.
+bool twoOnOneSpot(const std::vector<PlaneRecord>& planes) {
+  std::array<bool, board::kCellCount> taken{};
+  std::vector<std::pair<float, float>> elsewhere;
+  for (const PlaneRecord& p : planes) {
+    const Element& sprite = *p.Aereo;
+    if (!sprite.visible) continue;
+    if (const auto cell = board::cellAt(sprite.left, sprite.top)) {
+      bool& occupied = taken[static_cast<std::size_t>(board::cellIndex(*cell))];
+      if (occupied) return true;
+      occupied = true;
+    } else {
+      elsewhere.emplace_back(sprite.left, sprite.top);
+    }
+  }
+  std::sort(elsewhere.begin(), elsewhere.end());
+  return std::adjacent_find(elsewhere.begin(), elsewhere.end()) != elsewhere.end();
+}
+
+}  // namespace
+
+void Form1::collisionTick() {
+  const auto level = toNumber(LV->text);
+  for (std::size_t row = 0; row < kLevels.size(); ++row) {
+    // A level that is no number fails every test, and a failed test still writes its row:
+    // the last row wins.
+    if (level && *level != static_cast<double>(row)) continue;
+    setText(*NuovoVel, std::string(kLevels[row].NuovoVel));
+    setText(*Vel, std::string(kLevels[row].Vel));
+  }
+  if (twoOnOneSpot(planes)) crashGameOver();
+}
+
+void Form1::crashGameOver() {
+  Suona(app(), "3");
+  app().showMessage("Ops...Crash!!! Game Over!");
+  FermaTutto();
+  leaveToMenu();
+}
 
 }  // namespace tw

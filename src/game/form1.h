@@ -122,6 +122,11 @@ class Form1 : public Window {
   void hideTick();            // Nascondi
   void loadTick();            // Carica
 
+  // A destination drawn at random, column then row; written into the plane when there is one.
+  void drawDestination(PlaneRecord* p);
+  // Cue "3", the crash message, then the main menu: two planes on one cell or one off the board.
+  void crashGameOver();
+
   // Clicks.
   void pauseClick();                      // Label4
   void headingCommand(std::int16_t index);  // DestAereo
