@@ -66,7 +66,12 @@ void Form1::spawnTick() {
   DT->text = destination;
   PO->text = p->Posi;
   DI->text = p->Dir;
-  appendMessage("Airplane " + AA->text + " in arrives " + " to gate " + destination);
+  std::string arrival = "Airplane ";
+  arrival += AA->text;
+  arrival += " in arrives ";
+  arrival += " to gate ";
+  arrival += destination;
+  appendMessage(arrival);
   moveLogToEnd();
 }
 
