@@ -40,7 +40,9 @@ const std::string& cellName(Cell cell) {
   static const std::array<std::string, kCellCount> names = [] {
     std::array<std::string, kCellCount> all;
     for (int column = 1; column <= kCells; ++column) {
-      for (int row = 1; row <= kCells; ++row) all[static_cast<std::size_t>(cellIndex({column, row}))] = positionText({column, row});
+      for (int row = 1; row <= kCells; ++row) {
+        all[static_cast<std::size_t>(cellIndex({column, row}))] = positionText({column, row});
+      }
     }
     return all;
   }();

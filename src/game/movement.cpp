@@ -28,7 +28,7 @@ void Form1::movementTick() {
     PlaneRecord& p = planes[i];
     Element& sprite = *p.Aereo;
     if (!sprite.visible) continue;
-    if (const auto fuel = toNumber(p.Alt)) p.Alt = numberText(*fuel - kFuelPerStep);
+    if (const auto before = toNumber(p.Alt)) p.Alt = numberText(*before - kFuelPerStep);
     AT->text = p.Alt;
     p.AereoNum = p.Alt;
     // Fuel that is no number counts as gone, like fuel below zero.

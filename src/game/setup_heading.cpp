@@ -10,9 +10,9 @@ void Form1::headingTick() {
   Altezza.stop();
   PlaneRecord* p = plane(*AA);
   if (p == nullptr) return;
-  const Heading& south = kHeadings[1];
-  p->AereoDir = std::string(south.code);
-  app().loadPicture(*p->Aereo, app().planeFile(south.picture));
+  const Heading* south = headingOf("s");
+  p->AereoDir = std::string(south->code);
+  app().loadPicture(*p->Aereo, app().planeFile(south->picture));
 }
 
 void Form1::destinationTick() {
