@@ -122,6 +122,9 @@ class Form1 : public Window {
   void hideTick();            // Nascondi
   void loadTick();            // Carica
 
+  // The level is done: on to the next-level window.
+  void changeLevel();
+
   // Clicks.
   void pauseClick();                      // Label4
   void headingCommand(std::int16_t index);  // DestAereo
