@@ -47,12 +47,8 @@ void Form3::startUp() {
 }
 
 void Form3::click(Element& element) {
-  if (&element == Label1) continueClick();
-}
-
-void Form3::continueClick() {
-  Label1->visible = false;
-  Timer1.start();
+  // "Continue" starts the animation the menus start at once.
+  if (&element == Label1) startAnimation();
 }
 
 void Form3::startAnimation() {

@@ -30,7 +30,6 @@ class Form3 : public Window {
  private:
   void build() override;
   void startUp() override;
-  void continueClick();  // Label1
   void animationTick();  // Timer1
 };
 
