@@ -60,6 +60,17 @@ TEST(SavedGame, AnEmptyCountToLandLoadsAsFiveAndANegativeOneEndsTheLevel) {
   }
 }
 
+// The load's flag outlives the screen it was meant for; the next level must still be set up.
+TEST(SavedGame, ALoadedLevelThatIsAlreadyDoneLeadsToAFullNextLevel) {
+  TempDir dir;
+  std::ofstream(dir.path() + "/Save.ini", std::ios::binary) << "2,4,60,-2\r\n";
+  const auto run = runIn(dir, "click Form1.Label3\nwait 101\nprint Form3.LV\nclick Form3.Label1\nwait 3001\n"
+                              "windows\nprint Form1.Salvati\nwait 9\nprint Form1.Salvati\nprint Form1.Caricato\n");
+  EXPECT_EQ(linesAfter(run, "close: Form3"), (Lines{"windows = Form1", "Form1.Salvati = ", "Form1.Salvati = 12",
+                                                    "Form1.Caricato = 0"}));
+  EXPECT_NE(std::find(run.lines.begin(), run.lines.end(), "Form3.LV = 3"), run.lines.end());
+}
+
 TEST(SavedGame, AMissingOrDamagedFileChangesNothing) {
   for (const std::string content : {"", "3,17,245", "3,17,abc,4\r\n", "\"3\",\"17\",\"245\",\"4"}) {
     TempDir dir;

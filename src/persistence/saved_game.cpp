@@ -27,8 +27,6 @@ void Form1::loadTick() {
     app().showMessage("The saved game is damaged and was not loaded.");
     return;
   }
-  // Held back so a pending mission setup cannot run before the counters are in place.
-  Start.stop();
   LV->text = loaded.counters.level;
   CL->text = loaded.counters.clicks;
   TM->text = loaded.counters.time;
@@ -39,6 +37,7 @@ void Form1::loadTick() {
   const LevelRow& first = kLevels[kFirstNormalLevel];
   NuovoVel->text = first.NuovoVel;
   Vel->text = first.Vel;
+  // Restarting counts down anew, so a setup still pending runs only after the counters are in.
   Start.start();
   clearLog();
   appendMessage(missionBriefing(LV->text, Salvati->text));
