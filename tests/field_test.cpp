@@ -16,6 +16,15 @@ TEST(FieldText, NumbersReadBackAsTheirShortestDecimalText) {
   EXPECT_EQ(numberText(6110.0f), "6110");
 }
 
+TEST(FieldText, LargeWholeNumbersAndSmallFractionsStayPlainDecimals) {
+  EXPECT_EQ(numberText(100000.0), "100000");
+  EXPECT_EQ(numberText(2147483647.0), "2147483647");
+  EXPECT_EQ(numberText(-3600000.0), "-3600000");
+  EXPECT_EQ(numberText(1000000.0f), "1000000");
+  EXPECT_EQ(numberText(0.0001), "0.0001");
+  EXPECT_EQ(numberText(-0.0), "0");
+}
+
 TEST(FieldText, TextsThatAreNoNumberFailToConvert) {
   for (const char* bad : {"", " ", "abc", "1,5", "12a", "inf", "nan", "--1", "1e", "."}) {
     EXPECT_FALSE(toNumber(bad)) << '"' << bad << '"';

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iostream>
 
+#include "app/program_dir.h"
 #include "app/script_runner.h"
 #include "game/game_windows.h"
 #include "platform/application.h"
@@ -16,7 +17,7 @@ std::string programDirFor(const CommandLine& options) {
   std::error_code error;
   const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
   if (error) return ".";
-  return exe.parent_path().string();
+  return locateProgramDir(exe.parent_path().string(), TW_INSTALLED_DATA);
 }
 
 int runScriptFile(Application& app, const std::string& file, std::ostream& out, std::ostream& err) {

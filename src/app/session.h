@@ -9,7 +9,7 @@ namespace tw {
 
 class Application;
 
-// --program-dir, or the folder of the executable.
+// --program-dir, or the folder of the executable, or the installed data folder.
 std::string programDirFor(const CommandLine& options);
 
 // Opens the game screen at time 0 and runs the script file ("-" is standard input) against it,

@@ -48,8 +48,12 @@ std::optional<Int> toWhole(std::string_view text) {
 template <typename Float>
 std::string shortestText(Float value) {
   if (value == 0) value = 0;  // no "-0"
-  char buffer[64];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  char buffer[400];
+  // Plain decimals for everyday magnitudes: 100000 reads "100000", not "1e+05".
+  const Float magnitude = value < 0 ? -value : value;
+  const bool plain = magnitude == 0 || (magnitude >= Float(1e-4) && magnitude < Float(1e15));
+  const auto result = plain ? std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed)
+                            : std::to_chars(buffer, buffer + sizeof buffer, value);
   return std::string(buffer, result.ptr);
 }
 

@@ -1,0 +1,12 @@
+#pragma once
+// Where the game finds its "Plane" folder: beside the executable for an unpacked or freshly
+// built game, else in the shared data folder of the prefix it was installed to.
+#include <string>
+
+namespace tw {
+
+// `installedData` is the data folder relative to the executable's folder, such as
+// "../share/tarmac-warden".
+std::string locateProgramDir(const std::string& exeDir, const std::string& installedData);
+
+}  // namespace tw
