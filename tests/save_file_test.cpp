@@ -87,16 +87,5 @@ TEST(SaveFile, EachSaveReplacesTheFileWholeAndLeavesNothingElse) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path() + "/deeper"), {}), 1);
 }
 
-TEST(SaveFile, AFailedSaveLeavesWhatStoodThereUntouched) {
-  TempDir dir;
-  // A folder in the file's place cannot be replaced by a file.
-  const std::string path = dir.path() + "/Save.ini";
-  std::filesystem::create_directory(path);
-  std::ofstream(path + "/keep") << "kept";
-  EXPECT_FALSE(writeSavedGame(path, {"3", "17", "245", "4"}));
-  EXPECT_EQ(contentOf(path + "/keep"), "kept");
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
-}
-
 }  // namespace
 }  // namespace tw::test

@@ -13,26 +13,17 @@
 namespace tw::test {
 namespace {
 
-// Sets an environment variable for one test and puts the old value back.
+// Sets (or with null, removes) an environment variable for one scope.
 class ScopedEnv {
  public:
   ScopedEnv(const char* name, const char* value) : name_(name) {
     if (const char* old = std::getenv(name)) old_ = old;
-    if (value) {
-      setenv(name, value, 1);
-    } else {
-      unsetenv(name);
-    }
+    put(value);
   }
-  ~ScopedEnv() {
-    if (old_) {
-      setenv(name_, old_->c_str(), 1);
-    } else {
-      unsetenv(name_);
-    }
-  }
+  ~ScopedEnv() { put(old_ ? old_->c_str() : nullptr); }
 
  private:
+  void put(const char* value) { value ? setenv(name_, value, 1) : unsetenv(name_); }
   const char* name_;
   std::optional<std::string> old_;
 };
