@@ -126,6 +126,8 @@ class Form1 : public Window {
   void drawDestination(PlaneRecord* p);
   // Cue "3", the crash message, then the main menu: two planes on one cell or one off the board.
   void crashGameOver();
+  // The level is done: on to the next-level window.
+  void changeLevel();
 
   // Clicks.
   void pauseClick();                      // Label4

@@ -1,4 +1,5 @@
 #pragma once
+// Form2, the main menu: every game ends here and every new one starts here.
 #include <string_view>
 
 #include "platform/window.h"
@@ -10,8 +11,19 @@ class Form2 : public Window {
   static constexpr std::string_view kName = "Form2";
   explicit Form2(Application& app);
 
+  void click(Element& element) override;
+
  private:
   void build() override;
+  void startUp() override;
+  void loadGame();  // Label3
 };
+
+// Starts a game at `level` through the next-level window, its animation running at once,
+// and closes the window whose entry was clicked.
+void startGameAt(Application& app, Window& clicked, std::string_view level);
+// The help window and the level chooser disable the menu while they are open; a menu
+// that is not open is left alone.
+void setMenuEnabled(Application& app, bool enabled);
 
 }  // namespace tw

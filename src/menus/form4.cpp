@@ -1,6 +1,62 @@
 #include "menus/form4.h"
 
+#include <string>
+
+#include "menus/form2.h"
+#include "menus/menu_elements.h"
+
 namespace tw {
+
+namespace {
+
+// Below the title line.
+constexpr const char* kHelpLines[] = {
+    // Credits.
+    "An air traffic control game for the desktop,",
+    "written and maintained by the Tarmac Warden developers.",
+    "",
+    "* * *",
+    "",
+    // Where to read more.
+    "More help: see the README file that comes with the game.",
+    "",
+    // How to play.
+    "Your mission is to land the aircraft in the correct ",
+    "coordinates.",
+    "",
+    "Example:",
+    "Plane 0  have to land  in B,2",
+    "",
+    "You have to bring the plane 0 in B,2 and then press ",
+    "Land.",
+    "",
+    // Sounds, licence and greeting.
+    "About the sounds",
+    "The sound files in the Plane folder were made for this game",
+    "by its own tools.",
+    "This game is free: you may play it, copy it and give it away,",
+    "as long as you pass it on whole and free of charge.",
+    "Have a good flight!",
+    "",
+    // Signature.
+    "The Tarmac Warden developers",
+};
+
+std::string buildHelpText() {
+  std::string text = std::string(kTitleAndVersion) + "\r\n";
+  for (const char* line : kHelpLines) {
+    text += line;
+    text += "\r\n";
+  }
+  return text;
+}
+
+}  // namespace
+
+const std::string& helpText() {
+  static const std::string text = buildHelpText();
+  return text;
+}
 
 Form4::Form4(Application& app) : Window(app, std::string(kName)) {
   caption = "Info and Help";
@@ -8,6 +64,16 @@ Form4::Form4(Application& app) : Window(app, std::string(kName)) {
   clientHeight = 8160;
 }
 
-void Form4::build() {}
+void Form4::build() {
+  Element box = textLabel("Text1", helpText(), {0, 0, 11535, 8175}, 14.25f, 0x8080FF);
+  box.kind = ElementKind::TextBox;
+  box.backColor = 0x000000;
+  box.opaque = true;
+  box.multiLine = true;
+  box.scrollBar = true;
+  add(box);
+}
+
+void Form4::closing() { setMenuEnabled(app(), true); }
 
 }  // namespace tw

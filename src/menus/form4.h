@@ -1,4 +1,5 @@
 #pragma once
+// Form4, the help window: one scrolling text with the credits and how to play.
 #include <string_view>
 
 #include "platform/window.h"
@@ -12,6 +13,10 @@ class Form4 : public Window {
 
  private:
   void build() override;
+  void closing() override;
 };
+
+// The fixed text of the help window, lines ending in CR LF.
+const std::string& helpText();
 
 }  // namespace tw

@@ -1,4 +1,5 @@
 #pragma once
+// Form5, the level chooser: levels 1 to 10 and the boss level.
 #include <string_view>
 
 #include "platform/window.h"
@@ -10,8 +11,12 @@ class Form5 : public Window {
   static constexpr std::string_view kName = "Form5";
   explicit Form5(Application& app);
 
+  void click(Element& element) override;
+
  private:
   void build() override;
+  void startUp() override;
+  void closing() override;
 };
 
 }  // namespace tw

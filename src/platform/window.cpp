@@ -67,6 +67,8 @@ Timer& Window::addTimer(std::string name, std::int32_t designInterval, bool enab
 
 void Window::openNow(std::uint64_t sequence) {
   open_ = true;
+  // A window always opens enabled, whatever it was when it last closed.
+  enabled = true;
   openSequence_ = sequence;
   stackCounter_ = 0;
   focus_ = nullptr;

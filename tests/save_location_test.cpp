@@ -1,0 +1,91 @@
+// Where Save.ini goes: beside the program when it may write there, else the player's data folder.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <optional>
+
+#include "persistence/save_location.h"
+#include "test_support.h"
+
+namespace tw::test {
+namespace {
+
+// Sets (or with null, removes) an environment variable for one scope.
+class ScopedEnv {
+ public:
+  ScopedEnv(const char* name, const char* value) : name_(name) {
+    if (const char* old = std::getenv(name)) old_ = old;
+    put(value);
+  }
+  ~ScopedEnv() { put(old_ ? old_->c_str() : nullptr); }
+
+ private:
+  void put(const char* value) { value ? setenv(name_, value, 1) : unsetenv(name_); }
+  const char* name_;
+  std::optional<std::string> old_;
+};
+
+std::string pathFor(const std::string& programDir) {
+  HeadlessHost host;
+  const Application app(host, AppOptions{1, programDir});
+  return savedGamePath(app);
+}
+
+TEST(SaveLocation, AWritableProgramFolderKeepsTheSave) {
+  TempDir program, data;
+  ScopedEnv xdg("XDG_DATA_HOME", data.path().c_str());
+  EXPECT_EQ(pathFor(program.path()), program.path() + "/Save.ini");
+}
+
+// A program folder that does not exist cannot be written, even by root.
+TEST(SaveLocation, OtherwiseThePlayersDataFolderKeepsIt) {
+  TempDir data, home;
+  const std::string program = data.path() + "/no/such/folder";
+  ScopedEnv homeVar("HOME", home.path().c_str());
+  {
+    ScopedEnv xdg("XDG_DATA_HOME", data.path().c_str());
+    EXPECT_EQ(pathFor(program), data.path() + "/tarmac-warden/Save.ini");
+  }
+  for (const char* unusable : {static_cast<const char*>(nullptr), "", "relative/data"}) {
+    ScopedEnv xdg("XDG_DATA_HOME", unusable);
+    EXPECT_EQ(pathFor(program), home.path() + "/.local/share/tarmac-warden/Save.ini");
+  }
+}
+
+TEST(SaveLocation, AReadOnlyProgramFolderSendsSavesAwayButItsOwnSaveComesFirst) {
+  if (geteuid() == 0) GTEST_SKIP() << "root may write into any folder, so none is read-only here";
+  TempDir program, data;
+  ScopedEnv xdg("XDG_DATA_HOME", data.path().c_str());
+  ASSERT_EQ(chmod(program.path().c_str(), 0555), 0);
+  EXPECT_EQ(pathFor(program.path()), data.path() + "/tarmac-warden/Save.ini");
+  chmod(program.path().c_str(), 0755);
+  std::ofstream(program.path() + "/Save.ini") << "1,1,1,1\r\n";
+  chmod(program.path().c_str(), 0555);
+  EXPECT_EQ(pathFor(program.path()), program.path() + "/Save.ini");
+  const auto run = runScript("click Form1.Label2\n", {"--program-dir", program.path()});
+  EXPECT_EQ(run.lines.back(), "message: The game could not be saved.");
+  std::string kept;
+  std::getline(std::ifstream(program.path() + "/Save.ini"), kept);
+  EXPECT_EQ(kept, "1,1,1,1\r");
+  chmod(program.path().c_str(), 0755);
+}
+
+TEST(SaveLocation, SaveAndLoadMeetInTheDataFolderWhichTheFirstSaveMakes) {
+  TempDir data;
+  const std::string folder = data.path() + "/xdg";
+  ScopedEnv xdg("XDG_DATA_HOME", folder.c_str());
+  const auto run = runScript(
+      "set Form1.LV 4\nclick Form1.Label2\nset Form1.LV 9\nclick Form1.Label3\nwait 100\nprint Form1.LV\n",
+      {"--program-dir", data.path() + "/missing"});
+  EXPECT_EQ(linesAfter(run, "message: Saved"), (std::vector<std::string>{"message: Are you ready?", "Form1.LV = 4"}));
+  struct stat info {};
+  ASSERT_EQ(stat((folder + "/tarmac-warden").c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0700u);
+  EXPECT_TRUE(std::filesystem::is_regular_file(folder + "/tarmac-warden/Save.ini"));
+}
+
+}  // namespace
+}  // namespace tw::test
