@@ -19,6 +19,10 @@ std::string programDirFor(const CommandLine& options) {
   return exe.parent_path().string();
 }
 
+AppOptions appOptionsFor(const CommandLine& options) {
+  return AppOptions{options.timerResolution, programDirFor(options)};
+}
+
 int runScriptFile(Application& app, const std::string& file, std::ostream& out, std::ostream& err) {
   std::ifstream in;
   if (file != "-") {
@@ -40,7 +44,7 @@ int runScriptFile(Application& app, const std::string& file, std::ostream& out, 
 
 int runHeadless(const CommandLine& options, std::ostream& out, std::ostream& err) {
   HeadlessHost host(options.timeOfDay);
-  Application app(host, AppOptions{options.timerResolution, programDirFor(options)});
+  Application app(host, appOptionsFor(options));
   return runScriptFile(app, *options.script, out, err);
 }
 

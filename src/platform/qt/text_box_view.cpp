@@ -1,0 +1,89 @@
+#include "platform/qt/text_box_view.h"
+
+#include <algorithm>
+
+#include "platform/qt/element_painter.h"
+#include "platform/qt/qt_host.h"
+#include "platform/qt/text_positions.h"
+#include "platform/window.h"
+
+namespace tw {
+
+namespace {
+
+QString shownText(const std::string& text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).replace("\r\n", "\n");
+}
+
+}  // namespace
+
+TextBoxView::TextBoxView(QWidget* parent, QtHost& host, Window& window, Element& element)
+    : QPlainTextEdit(parent), host_(host), window_(window), element_(element) {
+  setFrameShape(QFrame::NoFrame);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setVerticalScrollBarPolicy(element.scrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+  setLineWrapMode(element.multiLine ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+  setReadOnly(element.readOnly);
+  // Read-only, but the player can still place the insertion point, which stays visible.
+  if (element.readOnly) setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  connect(this, &QPlainTextEdit::textChanged, this, [this] {
+    if (!following_) playerEdited();
+  });
+  connect(this, &QPlainTextEdit::cursorPositionChanged, this, [this] {
+    if (following_) return;
+    element_.selStart = storedPosition(element_.text, textCursor().position());
+    shownSelStart_ = element_.selStart;
+  });
+}
+
+void TextBoxView::follow() {
+  following_ = true;
+  setGeometry(pixelRect(element_));
+  setVisible(element_.shown());
+  const QFont font = gameFont(element_.font);
+  if (this->font() != font) setFont(font);
+  QPalette colours = palette();
+  colours.setColor(QPalette::Base, QColor(static_cast<QRgb>(element_.backColor)));
+  colours.setColor(QPalette::Text, QColor(static_cast<QRgb>(element_.foreColor)));
+  if (colours != palette()) setPalette(colours);
+  followText();
+  // A width of 0 is the platform's thin caret.
+  const int caret = element_.caretWidth > 0 ? element_.caretWidth : 1;
+  if (cursorWidth() != caret) setCursorWidth(caret);
+  if (window_.focus() == &element_ && !hasFocus()) setFocus(Qt::OtherFocusReason);
+  following_ = false;
+}
+
+void TextBoxView::followText() {
+  const bool changed = element_.text != followedText_;
+  if (changed) {
+    followedText_ = element_.text;
+    setPlainText(shownText(followedText_));
+  }
+  if (changed || element_.selStart != shownSelStart_) {
+    shownSelStart_ = element_.selStart;
+    QTextCursor cursor = textCursor();
+    const int last = document()->characterCount() - 1;
+    cursor.setPosition(std::clamp(shownPosition(followedText_, element_.selStart), 0, std::max(0, last)));
+    setTextCursor(cursor);
+    ensureCursorVisible();
+  }
+}
+
+void TextBoxView::playerEdited() {
+  std::string text = toPlainText().replace("\n", "\r\n").toStdString();
+  followedText_ = text;
+  host_.typed(window_, element_, std::move(text), storedPosition(followedText_, textCursor().position()));
+}
+
+void TextBoxView::focusInEvent(QFocusEvent* event) {
+  QPlainTextEdit::focusInEvent(event);
+  host_.focused(window_, element_);
+}
+
+void TextBoxView::mouseReleaseEvent(QMouseEvent* event) {
+  QPlainTextEdit::mouseReleaseEvent(event);
+  host_.clicked(element_);
+}
+
+}  // namespace tw

@@ -1,0 +1,39 @@
+#pragma once
+// A text box of the game as a real toolkit text widget, so focus, caret and scrolling
+// are the toolkit's; it follows its element and reports the player's actions.
+#include <QPlainTextEdit>
+#include <string>
+
+#include "platform/element.h"
+
+namespace tw {
+
+class QtHost;
+class Window;
+
+class TextBoxView : public QPlainTextEdit {
+  Q_OBJECT
+
+ public:
+  TextBoxView(QWidget* parent, QtHost& host, Window& window, Element& element);
+
+  // Takes over the element's place, look, text, insertion point and caret width.
+  void follow();
+
+ protected:
+  void focusInEvent(QFocusEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  void followText();
+  void playerEdited();
+
+  QtHost& host_;
+  Window& window_;
+  Element& element_;
+  std::string followedText_;
+  int shownSelStart_ = -1;
+  bool following_ = false;
+};
+
+}  // namespace tw
