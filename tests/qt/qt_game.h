@@ -1,5 +1,6 @@
 #pragma once
 // The game on the Qt host, in-process, with its views on the offscreen platform.
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <string>
 #include <vector>

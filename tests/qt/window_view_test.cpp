@@ -73,6 +73,18 @@ TEST(QtView, ClosingTheGameScreenOpensTheMenuInItsOwnView) {
   EXPECT_EQ(game.host().viewOf(*form2)->size(), QSize(312, 301));
 }
 
+TEST(QtView, ThePlayEndsWhenTheLastWindowHasClosed) {
+  QtGame game(QtHost::Mode::Play);
+  QTimer::singleShot(0, [&] {
+    game.view().close();  // the game screen gives way to the main menu
+    game.host().viewOf(*game.app().findWindow("Form2"))->close();
+  });
+  // A guard, so a host that forgets to end the loop fails instead of hanging.
+  QTimer::singleShot(60000, [] { QCoreApplication::exit(1); });
+  EXPECT_EQ(QApplication::exec(), 0);
+  EXPECT_TRUE(game.app().openWindows().empty());
+}
+
 QPlainTextEdit* logOf(QtGame& game) {
   for (auto* box : game.view().findChildren<QPlainTextEdit*>()) {
     if (box->isVisibleTo(&game.view())) return box;
@@ -81,13 +93,13 @@ QPlainTextEdit* logOf(QtGame& game) {
 }
 
 TEST(QtView, TheLogFollowsItsTextInsertionPointAndCaret) {
-  QtGame game(QtHost::Mode::Script);
+  QtGame game(QtHost::Mode::Play);
   QPlainTextEdit* log = logOf(game);
   ASSERT_NE(log, nullptr);
   EXPECT_TRUE(log->isReadOnly());
   EXPECT_EQ(log->cursorWidth(), 1);  // the thin caret until the mission setup
 
-  game.app().advanceTo(20);
+  game.app().advanceTo(20);  // past the mission setup, without waiting for the wall clock
   const std::string& text = game.form1().Text1->text;
   ASSERT_FALSE(text.empty());
   EXPECT_EQ(log->toPlainText(), QString::fromStdString(text).replace("\r\n", "\n"));

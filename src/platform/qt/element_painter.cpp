@@ -41,10 +41,13 @@ void paintLabel(QPainter& p, const Element& e) {
   const QRect r = pixelRect(e);
   if (e.opaque) p.fillRect(r, color(e.backColor));
   if (e.text.empty()) return;
+  p.save();
+  p.setClipRect(r, Qt::IntersectClip);
   p.setFont(gameFont(e.font));
   p.setPen(color(e.foreColor));
-  // Plain text, never markup; top-aligned and wrapped at the label's width.
+  // Plain text, never markup; top-aligned, wrapped at the label's width and cut at its edges.
   p.drawText(r, static_cast<int>(alignmentOf(e.align) | Qt::AlignTop | Qt::TextWordWrap), shownText(e.text));
+  p.restore();
 }
 
 void paintLine(QPainter& p, const Element& e) {

@@ -27,6 +27,7 @@ QtHost::QtHost(Mode mode, int timeOfDaySeconds) : mode_(mode), virtualDay_(timeO
 
 QtHost::~QtHost() {
   for (auto& [window, view] : views_) delete view;
+  for (auto& view : retired_) delete view.data();
 }
 
 void QtHost::attach(Application& app) {
@@ -53,25 +54,26 @@ bool QtHost::pictureReadable(const std::string& path) {
 
 void QtHost::refresh() {
   if (app_ == nullptr || refreshing_) return;
+  // A script settles after every tick: its windows catch up only now and then.
+  const bool repaint = mode_ == Mode::Play || sinceRepaint_.elapsed() >= kScriptRepaintMs;
   refreshing_ = true;
-  followWindows();
+  followWindows(repaint);
   refreshing_ = false;
   if (mode_ == Mode::Play) {
     clock_->arm();
     if (app_->openWindows().empty()) QCoreApplication::quit();
-  } else if (sinceRepaint_.elapsed() >= kScriptRepaintMs) {
+  } else if (repaint) {
     // Let the windows show the game as the script goes, but keep the player out of it.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     sinceRepaint_.restart();
   }
 }
 
-void QtHost::followWindows() {
+void QtHost::followWindows(bool followContents) {
   for (Window* window : app_->openWindows()) {
     auto it = views_.find(window);
     if (it != views_.end() && it->second->openSequence() != window->openSequence()) {
-      it->second->forget();
-      it->second->deleteLater();
+      retire(it->second);
       views_.erase(it);
       it = views_.end();
     }
@@ -79,7 +81,7 @@ void QtHost::followWindows() {
       auto* view = new WindowView(*this, *window, pictures_);
       views_[window] = view;
       view->show();
-    } else {
+    } else if (followContents) {
       it->second->follow();
     }
   }
@@ -88,11 +90,18 @@ void QtHost::followWindows() {
       ++it;
       continue;
     }
-    // Not deleted at once: the view may be the one whose event closed its window.
-    it->second->forget();
-    it->second->deleteLater();
+    retire(it->second);
     it = views_.erase(it);
   }
+}
+
+void QtHost::retire(WindowView* view) {
+  // Not deleted at once: the view may be the one whose event closed its window.
+  view->forget();
+  view->deleteLater();
+  retired_.erase(std::remove_if(retired_.begin(), retired_.end(), [](const auto& v) { return v.isNull(); }),
+                 retired_.end());
+  retired_.emplace_back(view);
 }
 
 void QtHost::raise(Window& window) {
@@ -103,7 +112,7 @@ void QtHost::raise(Window& window) {
 }
 
 bool QtHost::screenshot(Window& window, const std::string& file) {
-  if (viewOf(window) == nullptr && app_ != nullptr) followWindows();
+  if (viewOf(window) == nullptr && app_ != nullptr) followWindows(false);
   WindowView* view = viewOf(window);
   return view != nullptr && view->capture().save(QString::fromStdString(file), "PNG");
 }

@@ -2,9 +2,11 @@
 // The host of the real windows: a view per open window, message boxes, sound, pictures,
 // and in play the wall clock.
 #include <QElapsedTimer>
+#include <QPointer>
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/headless_host.h"
 #include "platform/host.h"
@@ -52,7 +54,10 @@ class QtHost : public Host {
   bool takesInput() const;
   // Brings the scheduler's clock up to the wall clock before the player's input runs.
   void catchUp();
-  void followWindows();
+  // Makes a view for each newly open window and drops those of closed ones; with
+  // `followContents`, the other views take over their windows' changes too.
+  void followWindows(bool followContents);
+  void retire(WindowView* view);
 
   Mode mode_;
   HeadlessHost virtualDay_;  // the time of day of a scripted run
@@ -61,6 +66,7 @@ class QtHost : public Host {
   SoundPlayer sound_;
   PictureCache pictures_;
   std::map<const Window*, WindowView*> views_;
+  std::vector<QPointer<WindowView>> retired_;  // closed, waiting for the event loop to delete them
   bool refreshing_ = false;
   QElapsedTimer sinceRepaint_;
 };

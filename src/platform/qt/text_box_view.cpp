@@ -40,8 +40,12 @@ void TextBoxView::follow() {
   following_ = true;
   setGeometry(pixelRect(element_));
   setVisible(element_.shown());
-  const QFont font = gameFont(element_.font);
-  if (this->font() != font) setFont(font);
+  const Font& font = element_.font;
+  if (font.family != followedFont_.family || font.points != followedFont_.points ||
+      font.weight != followedFont_.weight) {
+    followedFont_ = font;
+    setFont(gameFont(font));
+  }
   QPalette colours = palette();
   colours.setColor(QPalette::Base, QColor(static_cast<QRgb>(element_.backColor)));
   colours.setColor(QPalette::Text, QColor(static_cast<QRgb>(element_.foreColor)));

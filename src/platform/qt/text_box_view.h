@@ -31,6 +31,7 @@ class TextBoxView : public QPlainTextEdit {
   QtHost& host_;
   Window& window_;
   Element& element_;
+  Font followedFont_{"", 0.0f, 0};
   std::string followedText_;
   int shownSelStart_ = -1;
   bool following_ = false;
