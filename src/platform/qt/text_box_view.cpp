@@ -1,5 +1,6 @@
 #include "platform/qt/text_box_view.h"
 
+#include <QPainter>
 #include <algorithm>
 
 #include "platform/qt/element_painter.h"
@@ -24,12 +25,14 @@ TextBoxView::TextBoxView(QWidget* parent, QtHost& host, Window& window, Element&
   setVerticalScrollBarPolicy(element.scrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
   setLineWrapMode(element.multiLine ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
   setReadOnly(element.readOnly);
+  setCursorWidth(0);  // the caret is the game's own block, painted below
   // Read-only, but the player can still place the insertion point, which stays visible.
   if (element.readOnly) setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   connect(this, &QPlainTextEdit::textChanged, this, [this] {
     if (!following_) playerEdited();
   });
   connect(this, &QPlainTextEdit::cursorPositionChanged, this, [this] {
+    viewport()->update();  // the block is wider than the toolkit's own caret repaint
     if (following_) return;
     element_.selStart = storedPosition(element_.text, textCursor().position());
     shownSelStart_ = element_.selStart;
@@ -51,9 +54,11 @@ void TextBoxView::follow() {
   colours.setColor(QPalette::Text, QColor(static_cast<QRgb>(element_.foreColor)));
   if (colours != palette()) setPalette(colours);
   followText();
-  // A width of 0 is the platform's thin caret.
-  const int caret = element_.caretWidth > 0 ? element_.caretWidth : 1;
-  if (cursorWidth() != caret) setCursorWidth(caret);
+  const QSize caret = caretSize();
+  if (caret != followedCaret_) {
+    followedCaret_ = caret;
+    viewport()->update();
+  }
   if (window_.focus() == &element_ && !hasFocus()) setFocus(Qt::OtherFocusReason);
   following_ = false;
 }
@@ -80,9 +85,33 @@ void TextBoxView::playerEdited() {
   host_.typed(window_, element_, std::move(text), storedPosition(followedText_, textCursor().position()));
 }
 
+QSize TextBoxView::caretSize() const {
+  // A width of 0 is the platform's thin caret; a height of 0 is the line's.
+  return QSize(element_.caretWidth > 0 ? element_.caretWidth : 1,
+               element_.caretHeight > 0 ? element_.caretHeight : QPlainTextEdit::cursorRect().height());
+}
+
+QRect TextBoxView::caretRect() const {
+  return QRect(QPlainTextEdit::cursorRect().topLeft(), caretSize());
+}
+
+void TextBoxView::paintEvent(QPaintEvent* event) {
+  QPlainTextEdit::paintEvent(event);
+  if (!hasFocus()) return;
+  // A solid block that inverts what lies under it, steady rather than blinking.
+  QPainter painter(viewport());
+  painter.setCompositionMode(QPainter::RasterOp_NotDestination);
+  painter.fillRect(caretRect(), Qt::white);
+}
+
 void TextBoxView::focusInEvent(QFocusEvent* event) {
   QPlainTextEdit::focusInEvent(event);
   host_.focused(window_, element_);
+}
+
+void TextBoxView::focusOutEvent(QFocusEvent* event) {
+  QPlainTextEdit::focusOutEvent(event);
+  viewport()->update();
 }
 
 void TextBoxView::mouseReleaseEvent(QMouseEvent* event) {

@@ -19,18 +19,24 @@ class TextBoxView : public QPlainTextEdit {
 
   // Takes over the element's place, look, text, insertion point and caret width.
   void follow();
+  // Where the caret stands in the viewport, at the element's caret size.
+  QRect caretRect() const;
 
  protected:
+  void paintEvent(QPaintEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
   void followText();
+  QSize caretSize() const;
   void playerEdited();
 
   QtHost& host_;
   Window& window_;
   Element& element_;
+  QSize followedCaret_;
   Font followedFont_{"", 0.0f, 0};
   std::string followedText_;
   int shownSelStart_ = -1;
