@@ -29,11 +29,11 @@ TextBoxView::TextBoxView(QWidget* parent, QtHost& host, Window& window, Element&
   // Read-only, but the player can still place the insertion point, which stays visible.
   if (element.readOnly) setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   connect(this, &QPlainTextEdit::textChanged, this, [this] {
-    if (!following_) playerEdited();
+    if (!following_ && !forgotten_) playerEdited();
   });
   connect(this, &QPlainTextEdit::cursorPositionChanged, this, [this] {
     viewport()->update();  // the block is wider than the toolkit's own caret repaint
-    if (following_) return;
+    if (following_ || forgotten_) return;
     element_.selStart = storedPosition(element_.text, textCursor().position());
     shownSelStart_ = element_.selStart;
   });
@@ -61,6 +61,11 @@ void TextBoxView::follow() {
   }
   if (window_.focus() == &element_ && !hasFocus()) setFocus(Qt::OtherFocusReason);
   following_ = false;
+}
+
+void TextBoxView::forget() {
+  forgotten_ = true;
+  hide();
 }
 
 void TextBoxView::followText() {
@@ -97,7 +102,7 @@ QRect TextBoxView::caretRect() const {
 
 void TextBoxView::paintEvent(QPaintEvent* event) {
   QPlainTextEdit::paintEvent(event);
-  if (!hasFocus()) return;
+  if (forgotten_ || !hasFocus()) return;
   // A solid block that inverts what lies under it, steady rather than blinking.
   QPainter painter(viewport());
   painter.setCompositionMode(QPainter::RasterOp_NotDestination);
@@ -106,7 +111,7 @@ void TextBoxView::paintEvent(QPaintEvent* event) {
 
 void TextBoxView::focusInEvent(QFocusEvent* event) {
   QPlainTextEdit::focusInEvent(event);
-  host_.focused(window_, element_);
+  if (!forgotten_) host_.focused(window_, element_);
 }
 
 void TextBoxView::focusOutEvent(QFocusEvent* event) {
@@ -116,7 +121,7 @@ void TextBoxView::focusOutEvent(QFocusEvent* event) {
 
 void TextBoxView::mouseReleaseEvent(QMouseEvent* event) {
   QPlainTextEdit::mouseReleaseEvent(event);
-  host_.clicked(element_);
+  if (!forgotten_) host_.clicked(element_);
 }
 
 }  // namespace tw

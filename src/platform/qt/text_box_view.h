@@ -19,6 +19,8 @@ class TextBoxView : public QPlainTextEdit {
 
   // Takes over the element's place, look, text, insertion point and caret width.
   void follow();
+  // The element is gone with its window: from now on the widget only waits to be deleted.
+  void forget();
   // Where the caret stands in the viewport, at the element's caret size.
   QRect caretRect() const;
 
@@ -41,6 +43,7 @@ class TextBoxView : public QPlainTextEdit {
   std::string followedText_;
   int shownSelStart_ = -1;
   bool following_ = false;
+  bool forgotten_ = false;
 };
 
 }  // namespace tw

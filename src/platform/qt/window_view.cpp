@@ -71,7 +71,8 @@ void WindowView::followTextBoxes() {
 
 void WindowView::forget() {
   forgotten_ = true;
-  for (auto& [element, box] : textBoxes_) delete box;
+  // The boxes go with the view; one of them may be handling the event that closed the window.
+  for (auto& [element, box] : textBoxes_) box->forget();
   textBoxes_.clear();
   hide();
 }
