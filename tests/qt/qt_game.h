@@ -28,15 +28,15 @@ class QtGame {
   WindowView& view() { return *host_.viewOf(form1()); }
   const std::vector<std::string>& events() const { return events_; }
 
-  // A press and release of the left button at a point of the view, in logical pixels.
-  void clickAt(QPoint point) {
-    for (auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+  // The left button goes down at one point of the view and up at another, in logical pixels.
+  void pressAndRelease(QPoint down, QPoint up) {
+    for (auto [type, point] : {std::pair{QEvent::MouseButtonPress, down}, std::pair{QEvent::MouseButtonRelease, up}}) {
       QMouseEvent event(type, QPointF(point), QPointF(view().mapToGlobal(point)), Qt::LeftButton,
                         type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
       QCoreApplication::sendEvent(&view(), &event);
     }
   }
-  void clickOn(const Element& e) { clickAt(pixelRect(e).center()); }
+  void clickOn(const Element& e) { pressAndRelease(pixelRect(e).center(), pixelRect(e).center()); }
 
  private:
   QtHost host_;

@@ -22,6 +22,9 @@ TEST(QtView, ClicksReachTheTopmostElementUnderThePointer) {
   EXPECT_EQ(f.Label4->text, ">");
   game.clickOn(*f.Label4);
   EXPECT_EQ(f.Label4->text, "||");
+  // Pressed on the load button, released on the pause button: no click.
+  game.pressAndRelease(pixelRect(*f.Label3).center(), pixelRect(*f.Label4).center());
+  EXPECT_EQ(f.Label4->text, "||");
 
   // Selecting plane 0 counts a click.
   game.clickOn(*f.planes[0].Aereo);

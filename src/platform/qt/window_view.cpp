@@ -91,9 +91,18 @@ void WindowView::paintEvent(QPaintEvent*) {
   if (!forgotten_) paintWindow(painter, window_, pictures_);
 }
 
+void WindowView::mousePressEvent(QMouseEvent* event) {
+  if (forgotten_ || event->button() != Qt::LeftButton) return;
+  pressed_ = elementAt(window_, event->position().toPoint());
+}
+
 void WindowView::mouseReleaseEvent(QMouseEvent* event) {
   if (forgotten_ || event->button() != Qt::LeftButton) return;
-  if (Element* e = elementAt(window_, event->position().toPoint())) host_.clicked(*e);
+  // A click is a press and a release on the same element.
+  Element* e = elementAt(window_, event->position().toPoint());
+  const bool same = e != nullptr && e == pressed_;
+  pressed_ = nullptr;
+  if (same) host_.clicked(*e);
 }
 
 void WindowView::mouseMoveEvent(QMouseEvent* event) {

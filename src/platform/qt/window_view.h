@@ -35,6 +35,7 @@ class WindowView : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -48,6 +49,7 @@ class WindowView : public QWidget {
   std::uint64_t openSequence_;
   QCursor hand_;
   bool forgotten_ = false;
+  const Element* pressed_ = nullptr;  // under the pointer when the button went down
   std::map<const Element*, TextBoxView*> textBoxes_;
 };
 
