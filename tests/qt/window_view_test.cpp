@@ -43,6 +43,17 @@ TEST(QtView, ClicksReachTheTopmostElementUnderThePointer) {
   EXPECT_EQ(f.Label4->text, "||");
 }
 
+TEST(QtView, ButtonsAndPlanesShowTheHandPointer) {
+  QtGame game(QtHost::Mode::Play);
+  Form1& f = game.form1();
+  for (const Element* e : {f.Label4, f.planes[0].Aereo, f.DestAereo[3]}) {
+    game.moveTo(pixelRect(*e).center());
+    EXPECT_EQ(game.view().cursor().shape(), Qt::BitmapCursor) << e->name;
+  }
+  game.moveTo(pixelRect(*f.LV).center());
+  EXPECT_EQ(game.view().cursor().shape(), Qt::ArrowCursor);
+}
+
 TEST(QtView, AMessageBoxHoldsTheClockUntilItIsClosed) {
   QtGame game(QtHost::Mode::Play);
   bool heldWhileOpen = false;
