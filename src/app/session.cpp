@@ -20,6 +20,10 @@ std::string programDirFor(const CommandLine& options) {
   return locateProgramDir(exe.parent_path().string(), TW_INSTALLED_DATA);
 }
 
+AppOptions appOptionsFor(const CommandLine& options) {
+  return AppOptions{options.timerResolution, programDirFor(options)};
+}
+
 int runScriptFile(Application& app, const std::string& file, std::ostream& out, std::ostream& err) {
   std::ifstream in;
   if (file != "-") {
@@ -41,7 +45,7 @@ int runScriptFile(Application& app, const std::string& file, std::ostream& out, 
 
 int runHeadless(const CommandLine& options, std::ostream& out, std::ostream& err) {
   HeadlessHost host(options.timeOfDay);
-  Application app(host, AppOptions{options.timerResolution, programDirFor(options)});
+  Application app(host, appOptionsFor(options));
   return runScriptFile(app, *options.script, out, err);
 }
 

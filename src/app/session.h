@@ -4,13 +4,14 @@
 #include <string>
 
 #include "app/command_line.h"
+#include "platform/application.h"
 
 namespace tw {
 
-class Application;
-
 // --program-dir, or the folder of the executable, or the installed data folder.
 std::string programDirFor(const CommandLine& options);
+// The timer resolution and program folder the command line asks for.
+AppOptions appOptionsFor(const CommandLine& options);
 
 // Opens the game screen at time 0 and runs the script file ("-" is standard input) against it,
 // printing every event. Returns the exit status.

@@ -3,12 +3,40 @@
 #include <QApplication>
 #include <iostream>
 
+#include "app/session.h"
+#include "game/game_windows.h"
+#include "platform/application.h"
+#include "platform/qt/qt_host.h"
+
 namespace tw {
 
-int runWithQt(const CommandLine&, int argc, char** argv) {
+namespace {
+
+int play(const CommandLine& options) {
+  QtHost host(QtHost::Mode::Play);
+  Application app(host, appOptionsFor(options));
+  host.attach(app);
+  addGameWindows(app);
+  startGame(app);
+  // The host ends the loop when the last window has closed.
+  return QApplication::exec();
+}
+
+}  // namespace
+
+int runScriptWithQt(const CommandLine& options, std::ostream& out, std::ostream& err) {
+  QtHost host(QtHost::Mode::Script, options.timeOfDay);
+  Application app(host, appOptionsFor(options));
+  host.attach(app);
+  return runScriptFile(app, *options.script, out, err);
+}
+
+int runWithQt(const CommandLine& options, int argc, char** argv) {
   QApplication qapp(argc, argv);
-  std::cerr << "tarmac-warden: the windowed game is not built yet\n";
-  return 1;
+  QApplication::setApplicationName("Tarmac Warden");
+  QApplication::setQuitOnLastWindowClosed(false);
+  if (options.script) return runScriptWithQt(options, std::cout, std::cerr);
+  return play(options);
 }
 
 }  // namespace tw

@@ -1,0 +1,167 @@
+#include "platform/qt/element_painter.h"
+
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+#include <map>
+
+#include "platform/window.h"
+
+namespace tw {
+
+namespace {
+
+QColor color(Rgb rgb) { return QColor(static_cast<QRgb>(rgb)); }
+
+QString shownText(const std::string& text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).replace("\r\n", "\n");
+}
+
+// The part of the window an element may draw on: the inside of every container above it.
+QRect clipFor(const Element& e) {
+  QRect clip;
+  bool first = true;
+  for (const Element* p = e.parent; p != nullptr; p = p->parent) {
+    clip = first ? pixelRect(*p) : clip.intersected(pixelRect(*p));
+    first = false;
+  }
+  return clip;
+}
+
+Qt::Alignment alignmentOf(Align align) {
+  switch (align) {
+    case Align::Center: return Qt::AlignHCenter;
+    case Align::Right: return Qt::AlignRight;
+    case Align::Left: break;
+  }
+  return Qt::AlignLeft;
+}
+
+void paintLabel(QPainter& p, const Element& e) {
+  const QRect r = pixelRect(e);
+  if (e.opaque) p.fillRect(r, color(e.backColor));
+  if (e.text.empty()) return;
+  p.save();
+  p.setClipRect(r, Qt::IntersectClip);
+  p.setFont(gameFont(e.font));
+  p.setPen(color(e.foreColor));
+  // Plain text, never markup; top-aligned, wrapped at the label's width and cut at its edges.
+  p.drawText(r, static_cast<int>(alignmentOf(e.align) | Qt::AlignTop | Qt::TextWordWrap), shownText(e.text));
+  p.restore();
+}
+
+void paintLine(QPainter& p, const Element& e) {
+  const float dx = e.parent ? e.parent->screenLeft() : 0;
+  const float dy = e.parent ? e.parent->screenTop() : 0;
+  QPen pen(color(e.foreColor));
+  pen.setWidth(std::max(1, e.lineWidthPx));
+  pen.setCapStyle(Qt::SquareCap);
+  p.setPen(pen);
+  p.drawLine(QPoint(toPixels(e.left + dx), toPixels(e.top + dy)), QPoint(toPixels(e.x2 + dx), toPixels(e.y2 + dy)));
+}
+
+void paintElement(QPainter& p, const Element& e, PictureCache& pictures) {
+  switch (e.kind) {
+    case ElementKind::Label: paintLabel(p, e); break;
+    case ElementKind::Picture: {
+      const QImage& image = pictures.imageFor(e);
+      if (!image.isNull()) p.drawImage(pixelRect(e), image);
+      break;
+    }
+    case ElementKind::Shape: p.fillRect(pixelRect(e), color(e.backColor)); break;
+    case ElementKind::Container:
+      if (e.opaque) p.fillRect(pixelRect(e), color(e.backColor));
+      break;
+    case ElementKind::Line: paintLine(p, e); break;
+    case ElementKind::TextBox: break;  // a real text widget of the view
+  }
+}
+
+bool takesClicks(const Element& e) {
+  if (e.kind != ElementKind::Label && e.kind != ElementKind::Picture && e.kind != ElementKind::Container) {
+    return false;
+  }
+  if (!e.shown()) return false;
+  for (const Element* p = &e; p != nullptr; p = p->parent) {
+    if (!p->enabled) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+int toPixels(float twips) { return static_cast<int>(std::lround(twips / 15.0f)); }
+
+QRect pixelRect(const Element& e) {
+  return QRect(toPixels(e.screenLeft()), toPixels(e.screenTop()), toPixels(e.width), toPixels(e.height));
+}
+
+QFont gameFont(const Font& font) {
+  QFont f;
+  QStringList families{QString::fromStdString(font.family)};
+  if (font.family == "Courier New") {
+    families << "Liberation Mono" << "DejaVu Sans Mono";
+  } else {
+    families << "Liberation Sans" << "DejaVu Sans";
+  }
+  f.setFamilies(families);
+  // Points at 96 dots per inch, the scale the twips assume.
+  f.setPixelSize(std::max(1, static_cast<int>(std::lround(font.points * 96.0f / 72.0f))));
+  f.setWeight(static_cast<QFont::Weight>(std::clamp(font.weight, 100, 900)));
+  return f;
+}
+
+const QImage& PictureCache::imageFor(const Element& picture) {
+  const QString key = picture.picturePath.empty()
+                          ? (picture.designPicture.empty() ? QString()
+                                                           : ":/design/" + QString::fromStdString(picture.designPicture) + ".png")
+                          : QString::fromStdString(picture.picturePath);
+  auto it = images_.find(key);
+  if (it == images_.end()) it = images_.insert(key, key.isEmpty() ? QImage() : QImage(key));
+  return *it;
+}
+
+std::vector<Element*> paintOrder(const Window& window) {
+  std::map<const Element*, std::vector<Element*>> children;
+  for (const auto& e : window.elements()) children[e->parent].push_back(e.get());
+  for (auto& [parent, list] : children) {
+    std::sort(list.begin(), list.end(),
+              [](const Element* a, const Element* b) { return a->stackOrder < b->stackOrder; });
+  }
+  std::vector<Element*> order;
+  auto visit = [&](auto& self, const Element* parent) -> void {
+    const auto it = children.find(parent);
+    if (it == children.end()) return;
+    for (Element* e : it->second) {
+      order.push_back(e);
+      if (e->kind == ElementKind::Container) self(self, e);
+    }
+  };
+  visit(visit, nullptr);
+  return order;
+}
+
+void paintWindow(QPainter& painter, const Window& window, PictureCache& pictures) {
+  for (const Element* e : paintOrder(window)) {
+    if (!e->shown()) continue;
+    if (e->parent) {
+      painter.setClipRect(clipFor(*e));
+    } else {
+      painter.setClipping(false);
+    }
+    paintElement(painter, *e, pictures);
+  }
+}
+
+Element* elementAt(const Window& window, QPoint point) {
+  const auto order = paintOrder(window);
+  for (auto it = order.rbegin(); it != order.rend(); ++it) {
+    Element& e = **it;
+    if (!takesClicks(e) || !pixelRect(e).contains(point)) continue;
+    if (e.parent && !clipFor(e).contains(point)) continue;
+    return &e;
+  }
+  return nullptr;
+}
+
+}  // namespace tw

@@ -1,0 +1,42 @@
+#pragma once
+// Drawing a window's elements the way the game lays them out, and finding what lies under a point.
+#include <QFont>
+#include <QHash>
+#include <QImage>
+#include <QRect>
+#include <vector>
+
+#include "platform/element.h"
+
+class QPainter;
+
+namespace tw {
+
+class Window;
+
+// Twips to logical pixels.
+int toPixels(float twips);
+// An element's rectangle in the window's client area, in logical pixels.
+QRect pixelRect(const Element& e);
+// The game's font, or its metric-compatible substitute where it is missing.
+QFont gameFont(const Font& font);
+
+// Pictures loaded from files, once per path; design pictures from the resources.
+class PictureCache {
+ public:
+  const QImage& imageFor(const Element& picture);
+
+ private:
+  QHash<QString, QImage> images_;
+};
+
+// Elements in drawing order: the window's own by stacking order, each container
+// followed by its children.
+std::vector<Element*> paintOrder(const Window& window);
+
+void paintWindow(QPainter& painter, const Window& window, PictureCache& pictures);
+
+// The topmost shown, enabled element under `point` that takes clicks, or null.
+Element* elementAt(const Window& window, QPoint point);
+
+}  // namespace tw

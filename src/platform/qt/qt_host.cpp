@@ -1,0 +1,165 @@
+#include "platform/qt/qt_host.h"
+
+#include <QApplication>
+#include <QImageReader>
+#include <QMessageBox>
+#include <QTime>
+#include <algorithm>
+
+#include "platform/application.h"
+#include "platform/qt/game_clock.h"
+#include "platform/qt/window_view.h"
+
+// The design pictures live in a static library: bring them in by hand.
+static void loadDesignPictures() { Q_INIT_RESOURCE(design); }
+
+namespace tw {
+
+namespace {
+// How often a scripted run lets the real windows repaint, in wall-clock milliseconds.
+constexpr int kScriptRepaintMs = 16;
+}  // namespace
+
+QtHost::QtHost(Mode mode, int timeOfDaySeconds) : mode_(mode), virtualDay_(timeOfDaySeconds) {
+  loadDesignPictures();
+  sinceRepaint_.start();
+}
+
+QtHost::~QtHost() {
+  for (auto& [window, view] : views_) delete view;
+  for (auto& view : retired_) delete view.data();
+}
+
+void QtHost::attach(Application& app) {
+  app_ = &app;
+  if (mode_ == Mode::Play) clock_ = std::make_unique<GameClock>(app);
+}
+
+void QtHost::showMessage(const std::string& text) {
+  if (mode_ == Mode::Script) return;  // answered with OK at once
+  QMessageBox box(QMessageBox::Information, "Tarmac Warden", QString::fromStdString(text), QMessageBox::Ok);
+  box.exec();
+}
+
+void QtHost::playSound(const std::string& path) { sound_.play(path); }
+
+std::int64_t QtHost::timeOfDayMs(std::int64_t now) {
+  if (mode_ == Mode::Script) return virtualDay_.timeOfDayMs(now);
+  return QTime::currentTime().msecsSinceStartOfDay();
+}
+
+bool QtHost::pictureReadable(const std::string& path) {
+  return QImageReader(QString::fromStdString(path)).canRead();
+}
+
+void QtHost::refresh() {
+  if (app_ == nullptr || refreshing_) return;
+  // A script settles after every tick: its windows catch up only now and then.
+  const bool repaint = mode_ == Mode::Play || sinceRepaint_.elapsed() >= kScriptRepaintMs;
+  refreshing_ = true;
+  followWindows(repaint);
+  refreshing_ = false;
+  if (mode_ == Mode::Play) {
+    clock_->arm();
+    if (app_->openWindows().empty()) QCoreApplication::quit();
+  } else if (repaint) {
+    // Let the windows show the game as the script goes, but keep the player out of it.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    sinceRepaint_.restart();
+  }
+}
+
+void QtHost::followWindows(bool followContents) {
+  for (Window* window : app_->openWindows()) {
+    auto it = views_.find(window);
+    if (it != views_.end() && it->second->openSequence() != window->openSequence()) {
+      retire(it->second);
+      views_.erase(it);
+      it = views_.end();
+    }
+    if (it == views_.end()) {
+      auto* view = new WindowView(*this, *window, pictures_);
+      views_[window] = view;
+      view->show();
+    } else if (followContents) {
+      it->second->follow();
+    }
+  }
+  for (auto it = views_.begin(); it != views_.end();) {
+    if (it->first->isOpen()) {
+      ++it;
+      continue;
+    }
+    retire(it->second);
+    it = views_.erase(it);
+  }
+}
+
+void QtHost::retire(WindowView* view) {
+  // Not deleted at once: the view may be the one whose event closed its window.
+  view->forget();
+  view->deleteLater();
+  retired_.erase(std::remove_if(retired_.begin(), retired_.end(), [](const auto& v) { return v.isNull(); }),
+                 retired_.end());
+  retired_.emplace_back(view);
+}
+
+void QtHost::raise(Window& window) {
+  if (WindowView* view = viewOf(window)) {
+    view->raise();
+    view->activateWindow();
+  }
+}
+
+bool QtHost::screenshot(Window& window, const std::string& file) {
+  if (viewOf(window) == nullptr && app_ != nullptr) followWindows(false);
+  WindowView* view = viewOf(window);
+  return view != nullptr && view->capture().save(QString::fromStdString(file), "PNG");
+}
+
+WindowView* QtHost::viewOf(const Window& window) const {
+  const auto it = views_.find(&window);
+  return it == views_.end() ? nullptr : it->second;
+}
+
+bool QtHost::clockArmed() const { return clock_ && clock_->armed(); }
+
+bool QtHost::takesInput() const {
+  return app_ != nullptr && mode_ == Mode::Play && !refreshing_ && !app_->scheduler().held();
+}
+
+void QtHost::catchUp() {
+  Scheduler& scheduler = app_->scheduler();
+  scheduler.setNow(std::max(scheduler.now(), clock_->now()));
+}
+
+void QtHost::clicked(Element& element) {
+  if (!takesInput()) return;
+  catchUp();
+  app_->click(element);
+  app_->settle();
+}
+
+void QtHost::focused(Window& window, Element& box) {
+  if (!takesInput() || window.focus() == &box) return;
+  catchUp();
+  window.setFocus(box);
+  app_->settle();
+}
+
+void QtHost::typed(Window& window, Element& box, std::string text, int selStart) {
+  if (!takesInput()) return;
+  catchUp();
+  window.setText(box, std::move(text));
+  box.selStart = selStart;
+  app_->settle();
+}
+
+void QtHost::closeBoxPressed(Window& window) {
+  if (!takesInput()) return;
+  catchUp();
+  app_->closeBox(window);
+  app_->settle();
+}
+
+}  // namespace tw

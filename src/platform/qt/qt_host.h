@@ -1,0 +1,74 @@
+#pragma once
+// The host of the real windows: a view per open window, message boxes, sound, pictures,
+// and in play the wall clock.
+#include <QElapsedTimer>
+#include <QPointer>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/headless_host.h"
+#include "platform/host.h"
+#include "platform/qt/element_painter.h"
+#include "platform/qt/sound_player.h"
+
+namespace tw {
+
+class Application;
+class GameClock;
+class WindowView;
+struct Element;
+
+class QtHost : public Host {
+ public:
+  // Play runs on the wall clock and takes the player's input; a script drives a virtual
+  // clock (starting at `timeOfDaySeconds`) and answers message boxes at once.
+  enum class Mode { Play, Script };
+  explicit QtHost(Mode mode, int timeOfDaySeconds = 0);
+  ~QtHost() override;
+  QtHost(const QtHost&) = delete;
+  QtHost& operator=(const QtHost&) = delete;
+
+  // The application this host serves; it is made with the host, so it comes in afterwards.
+  void attach(Application& app);
+
+  void showMessage(const std::string& text) override;
+  void playSound(const std::string& path) override;
+  std::int64_t timeOfDayMs(std::int64_t now) override;
+  bool pictureReadable(const std::string& path) override;
+  void refresh() override;
+  void raise(Window& window) override;
+  bool screenshot(Window& window, const std::string& file) override;
+
+  // The player's input, from the views; each is one event handled to its end.
+  void clicked(Element& element);
+  void focused(Window& window, Element& box);
+  void typed(Window& window, Element& box, std::string text, int selStart);
+  void closeBoxPressed(Window& window);
+
+  WindowView* viewOf(const Window& window) const;
+  bool clockArmed() const;
+
+ private:
+  bool takesInput() const;
+  // Brings the scheduler's clock up to the wall clock before the player's input runs.
+  void catchUp();
+  // Makes a view for each newly open window and drops those of closed ones; with
+  // `followContents`, the other views take over their windows' changes too.
+  void followWindows(bool followContents);
+  void retire(WindowView* view);
+
+  Mode mode_;
+  HeadlessHost virtualDay_;  // the time of day of a scripted run
+  Application* app_ = nullptr;
+  std::unique_ptr<GameClock> clock_;
+  SoundPlayer sound_;
+  PictureCache pictures_;
+  std::map<const Window*, WindowView*> views_;
+  std::vector<QPointer<WindowView>> retired_;  // closed, waiting for the event loop to delete them
+  bool refreshing_ = false;
+  QElapsedTimer sinceRepaint_;
+};
+
+}  // namespace tw

@@ -1,0 +1,127 @@
+#include "platform/qt/text_box_view.h"
+
+#include <QPainter>
+#include <algorithm>
+
+#include "platform/qt/element_painter.h"
+#include "platform/qt/qt_host.h"
+#include "platform/qt/text_positions.h"
+#include "platform/window.h"
+
+namespace tw {
+
+namespace {
+
+QString shownText(const std::string& text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).replace("\r\n", "\n");
+}
+
+}  // namespace
+
+TextBoxView::TextBoxView(QWidget* parent, QtHost& host, Window& window, Element& element)
+    : QPlainTextEdit(parent), host_(host), window_(window), element_(element) {
+  setFrameShape(QFrame::NoFrame);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setVerticalScrollBarPolicy(element.scrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+  setLineWrapMode(element.multiLine ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+  setReadOnly(element.readOnly);
+  setCursorWidth(0);  // the caret is the game's own block, painted below
+  // Read-only, but the player can still place the insertion point, which stays visible.
+  if (element.readOnly) setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  connect(this, &QPlainTextEdit::textChanged, this, [this] {
+    if (!following_ && !forgotten_) playerEdited();
+  });
+  connect(this, &QPlainTextEdit::cursorPositionChanged, this, [this] {
+    viewport()->update();  // the block is wider than the toolkit's own caret repaint
+    if (following_ || forgotten_) return;
+    element_.selStart = storedPosition(element_.text, textCursor().position());
+    shownSelStart_ = element_.selStart;
+  });
+}
+
+void TextBoxView::follow() {
+  following_ = true;
+  setGeometry(pixelRect(element_));
+  setVisible(element_.shown());
+  const Font& font = element_.font;
+  if (font.family != followedFont_.family || font.points != followedFont_.points ||
+      font.weight != followedFont_.weight) {
+    followedFont_ = font;
+    setFont(gameFont(font));
+  }
+  QPalette colours = palette();
+  colours.setColor(QPalette::Base, QColor(static_cast<QRgb>(element_.backColor)));
+  colours.setColor(QPalette::Text, QColor(static_cast<QRgb>(element_.foreColor)));
+  if (colours != palette()) setPalette(colours);
+  followText();
+  const QSize caret = caretSize();
+  if (caret != followedCaret_) {
+    followedCaret_ = caret;
+    viewport()->update();
+  }
+  if (window_.focus() == &element_ && !hasFocus()) setFocus(Qt::OtherFocusReason);
+  following_ = false;
+}
+
+void TextBoxView::forget() {
+  forgotten_ = true;
+  hide();
+}
+
+void TextBoxView::followText() {
+  const bool changed = element_.text != followedText_;
+  if (changed) {
+    followedText_ = element_.text;
+    setPlainText(shownText(followedText_));
+  }
+  if (changed || element_.selStart != shownSelStart_) {
+    shownSelStart_ = element_.selStart;
+    QTextCursor cursor = textCursor();
+    const int last = document()->characterCount() - 1;
+    cursor.setPosition(std::clamp(shownPosition(followedText_, element_.selStart), 0, std::max(0, last)));
+    setTextCursor(cursor);
+    ensureCursorVisible();
+  }
+}
+
+void TextBoxView::playerEdited() {
+  std::string text = toPlainText().replace("\n", "\r\n").toStdString();
+  followedText_ = text;
+  host_.typed(window_, element_, std::move(text), storedPosition(followedText_, textCursor().position()));
+}
+
+QSize TextBoxView::caretSize() const {
+  // A width of 0 is the platform's thin caret; a height of 0 is the line's.
+  return QSize(element_.caretWidth > 0 ? element_.caretWidth : 1,
+               element_.caretHeight > 0 ? element_.caretHeight : QPlainTextEdit::cursorRect().height());
+}
+
+QRect TextBoxView::caretRect() const {
+  return QRect(QPlainTextEdit::cursorRect().topLeft(), caretSize());
+}
+
+void TextBoxView::paintEvent(QPaintEvent* event) {
+  QPlainTextEdit::paintEvent(event);
+  if (forgotten_ || !hasFocus()) return;
+  // A solid block that inverts what lies under it, steady rather than blinking.
+  QPainter painter(viewport());
+  painter.setCompositionMode(QPainter::RasterOp_NotDestination);
+  painter.fillRect(caretRect(), Qt::white);
+}
+
+void TextBoxView::focusInEvent(QFocusEvent* event) {
+  QPlainTextEdit::focusInEvent(event);
+  if (!forgotten_) host_.focused(window_, element_);
+}
+
+void TextBoxView::focusOutEvent(QFocusEvent* event) {
+  QPlainTextEdit::focusOutEvent(event);
+  viewport()->update();
+}
+
+void TextBoxView::mouseReleaseEvent(QMouseEvent* event) {
+  QPlainTextEdit::mouseReleaseEvent(event);
+  if (!forgotten_) host_.clicked(element_);
+}
+
+}  // namespace tw

@@ -1,0 +1,124 @@
+#include "platform/qt/window_view.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+
+#include "platform/qt/qt_host.h"
+#include "platform/qt/text_box_view.h"
+#include "platform/window.h"
+
+namespace tw {
+
+namespace {
+
+QIcon gameIcon() {
+  QIcon icon;
+  for (const char* size : {"32", "64", "128", "256"}) icon.addFile(QString(":/design/icon-%1.png").arg(size));
+  return icon;
+}
+
+QCursor handCursor() {
+  const QPixmap hand(":/design/hand.png");
+  return hand.isNull() ? QCursor(Qt::OpenHandCursor) : QCursor(hand, 16, 1);
+}
+
+QSize clientSize(const Window& window) {
+  return QSize(toPixels(window.clientWidth), toPixels(window.clientHeight));
+}
+
+}  // namespace
+
+WindowView::WindowView(QtHost& host, Window& window, PictureCache& pictures)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      host_(host),
+      window_(window),
+      pictures_(pictures),
+      openSequence_(window.openSequence()),
+      hand_(handCursor()) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setMouseTracking(true);
+  setWindowIcon(gameIcon());
+  setAutoFillBackground(false);
+  follow();
+  // Every window opens centred on the screen.
+  QRect frame(QPoint(0, 0), size());
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) frame.moveCenter(screen->availableGeometry().center());
+  move(frame.topLeft());
+}
+
+void WindowView::follow() {
+  if (forgotten_) return;
+  const QSize size = clientSize(window_);
+  if (this->size() != size || minimumSize() != size) setFixedSize(size);
+  const QString caption = QString::fromStdString(window_.caption);
+  if (windowTitle() != caption) setWindowTitle(caption);
+  followTextBoxes();
+  update();
+}
+
+void WindowView::followTextBoxes() {
+  for (const auto& e : window_.elements()) {
+    if (e->kind != ElementKind::TextBox) continue;
+    auto& box = textBoxes_[e.get()];
+    if (box == nullptr) box = new TextBoxView(this, host_, window_, *e);
+    box->follow();
+  }
+}
+
+void WindowView::forget() {
+  forgotten_ = true;
+  // The boxes go with the view; one of them may be handling the event that closed the window.
+  for (auto& [element, box] : textBoxes_) box->forget();
+  textBoxes_.clear();
+  hide();
+}
+
+QImage WindowView::capture() {
+  follow();
+  QImage image = grab().toImage();
+  // One image pixel to a logical pixel, whatever the screen's scale.
+  if (image.size() != size()) image = image.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  return image;
+}
+
+void WindowView::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), Qt::black);
+  if (!forgotten_) paintWindow(painter, window_, pictures_);
+}
+
+void WindowView::mousePressEvent(QMouseEvent* event) {
+  if (forgotten_ || event->button() != Qt::LeftButton) return;
+  pressed_ = elementAt(window_, event->position().toPoint());
+}
+
+void WindowView::mouseReleaseEvent(QMouseEvent* event) {
+  if (forgotten_ || event->button() != Qt::LeftButton) return;
+  // A click is a press and a release on the same element.
+  Element* e = elementAt(window_, event->position().toPoint());
+  const bool same = e != nullptr && e == pressed_;
+  pressed_ = nullptr;
+  if (same) host_.clicked(*e);
+}
+
+void WindowView::mouseMoveEvent(QMouseEvent* event) {
+  if (forgotten_) return;
+  const Element* e = elementAt(window_, event->position().toPoint());
+  if (e && e->handPointer) {
+    setCursor(hand_);
+  } else {
+    unsetCursor();
+  }
+}
+
+void WindowView::closeEvent(QCloseEvent* event) {
+  // The game decides: the view goes when the window has closed.
+  event->ignore();
+  if (!forgotten_) host_.closeBoxPressed(window_);
+}
+
+}  // namespace tw

@@ -1,0 +1,52 @@
+#pragma once
+// The game on the Qt host, in-process, with its views on the offscreen platform.
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <string>
+#include <vector>
+
+#include "game/form1.h"
+#include "game/game_windows.h"
+#include "platform/application.h"
+#include "platform/qt/element_painter.h"
+#include "platform/qt/qt_host.h"
+#include "platform/qt/window_view.h"
+
+namespace tw::test {
+
+class QtGame {
+ public:
+  explicit QtGame(QtHost::Mode mode) : host_(mode), app_(host_, AppOptions{1, TW_ASSETS_DIR}) {
+    host_.attach(app_);
+    app_.setEventSink([this](const std::string& line) { events_.push_back(line); });
+    addGameWindows(app_);
+    startGame(app_);
+  }
+  QtHost& host() { return host_; }
+  Application& app() { return app_; }
+  Form1& form1() { return app_.form<Form1>(); }
+  WindowView& view() { return *host_.viewOf(form1()); }
+  const std::vector<std::string>& events() const { return events_; }
+
+  // The left button goes down at one point of the view and up at another, in logical pixels.
+  void pressAndRelease(QPoint down, QPoint up) {
+    for (auto [type, point] : {std::pair{QEvent::MouseButtonPress, down}, std::pair{QEvent::MouseButtonRelease, up}}) {
+      QMouseEvent event(type, QPointF(point), QPointF(view().mapToGlobal(point)), Qt::LeftButton,
+                        type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+      QCoreApplication::sendEvent(&view(), &event);
+    }
+  }
+  void moveTo(QPoint point) {
+    QMouseEvent event(QEvent::MouseMove, QPointF(point), QPointF(view().mapToGlobal(point)), Qt::NoButton,
+                      Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&view(), &event);
+  }
+  void clickOn(const Element& e) { pressAndRelease(pixelRect(e).center(), pixelRect(e).center()); }
+
+ private:
+  QtHost host_;
+  Application app_;
+  std::vector<std::string> events_;
+};
+
+}  // namespace tw::test

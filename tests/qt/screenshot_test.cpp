@@ -1,0 +1,85 @@
+// Scripts against the real windows: the same run as with no display, and a picture of Form1.
+#include <QImage>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include <unistd.h>
+
+#include "app/command_line.h"
+#include "app/session.h"
+#include "platform/qt/qt_run.h"
+
+namespace tw::test {
+namespace {
+
+struct ScriptResult {
+  int status;
+  std::string out;
+};
+
+ScriptResult runScript(const std::string& script, bool headless) {
+  // ctest runs each test in its own process, side by side.
+  const auto file = std::filesystem::temp_directory_path() /
+                    ("tarmac-qt-test-script-" + std::to_string(getpid()) + ".txt");
+  std::ofstream(file) << script;
+  std::vector<std::string> args = {"--script", file.string(), "--timer-resolution", "1", "--program-dir",
+                                   TW_ASSETS_DIR, "--time-of-day", "3600"};
+  if (headless) args.insert(args.begin(), "--headless");
+  const auto parsed = parseCommandLine(args);
+  std::ostringstream out;
+  std::ostringstream err;
+  const int status = headless ? runHeadless(parsed.options, out, err) : runScriptWithQt(parsed.options, out, err);
+  std::filesystem::remove(file);
+  return {status, out.str()};
+}
+
+QRgb pixel(const QImage& image, int x, int y) { return image.pixel(x, y) & 0xFFFFFF; }
+
+TEST(QtScript, RunsLikeTheHeadlessRunToTheMillisecond) {
+  const std::string script =
+      "wait 25000\nprint Form1.TM\nprint Form1.AA\nprint Form1.Text1\nclick Form1.Label4\nwait 3000\n"
+      "print Form1.TM\ntime\nwindows\n";
+  const ScriptResult windowed = runScript(script, false);
+  const ScriptResult headless = runScript(script, true);
+  EXPECT_EQ(windowed.status, 0);
+  EXPECT_EQ(windowed.out, headless.out);
+}
+
+TEST(QtScript, ScreenshotOfTheGameScreenShowsTheBoard) {
+  const auto png = std::filesystem::temp_directory_path() /
+                   ("tarmac-qt-test-form1-" + std::to_string(getpid()) + ".png");
+  std::filesystem::remove(png);
+  const ScriptResult run = runScript("screenshot Form1 " + png.string() + "\n", false);
+  ASSERT_EQ(run.status, 0);
+  const QImage image(QString::fromStdString(png.string()));
+  std::filesystem::remove(png);
+  ASSERT_FALSE(image.isNull());
+  EXPECT_EQ(image.size(), QSize(792, 586));
+
+  EXPECT_EQ(pixel(image, 416, 200), 0xFF8000u);  // Line1, the board's right-hand separator
+  EXPECT_EQ(pixel(image, 600, 416), 0xFF8000u);  // Line2, above the log
+  EXPECT_EQ(pixel(image, 50, 10), 0xFFC0C0u);    // the corner of header "A"
+  EXPECT_EQ(pixel(image, 10, 50), 0xFFE0C0u);    // the corner of header "1"
+  EXPECT_EQ(pixel(image, 228, 228), 0u);         // an empty cell, E5
+
+  // Plane 0 on A1: its sprite covers 48..88 both ways and is not background.
+  int lit = 0;
+  for (int y = 50; y < 86; ++y) {
+    for (int x = 50; x < 86; ++x) lit += pixel(image, x, y) != 0 ? 1 : 0;
+  }
+  EXPECT_GT(lit, 100);
+  // The command panel is shown: the "Land" button's grey.
+  EXPECT_EQ(pixel(image, (6360 + 3000 + 20) / 15, (120 + 1680 + 20) / 15), 0x404040u);
+}
+
+TEST(QtScript, AScreenshotOfAClosedWindowIsAScriptError) {
+  const ScriptResult run = runScript("screenshot Form2 /tmp/never-written.png\nprint Form1.LV\n", false);
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.out.find("Form1.LV"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace tw::test

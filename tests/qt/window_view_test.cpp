@@ -1,0 +1,159 @@
+// The views of the played game: clicks reach the game, message boxes hold the clock,
+// the log is a real text widget following its element.
+#include <QApplication>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "platform/qt/text_positions.h"
+#include "qt_game.h"
+
+namespace tw::test {
+namespace {
+
+TEST(QtView, ClicksReachTheTopmostElementUnderThePointer) {
+  QtGame game(QtHost::Mode::Play);
+  Form1& f = game.form1();
+  EXPECT_EQ(game.view().size(), QSize(792, 586));
+  EXPECT_EQ(game.view().windowTitle().toStdString(), f.caption);
+
+  game.clickOn(*f.Label4);
+  EXPECT_EQ(f.Label4->text, ">");
+  game.clickOn(*f.Label4);
+  EXPECT_EQ(f.Label4->text, "||");
+  // Pressed on the load button, released on the pause button: no click.
+  game.pressAndRelease(pixelRect(*f.Label3).center(), pixelRect(*f.Label4).center());
+  EXPECT_EQ(f.Label4->text, "||");
+
+  // Selecting plane 0 counts a click.
+  game.clickOn(*f.planes[0].Aereo);
+  EXPECT_EQ(f.CL->text, "2");
+
+  // Children of the command panel stand in front of it; the panel answers between them.
+  const QPoint heading = pixelRect(*f.DestAereo[2]).center();
+  EXPECT_EQ(elementAt(f, heading), f.DestAereo[2]);
+  EXPECT_EQ(elementAt(f, pixelRect(*f.Picture1).topLeft() + QPoint(1, 100)), f.Picture1);
+  // Lines, hidden and disabled elements take no clicks.
+  EXPECT_EQ(elementAt(f, QPoint(416, 300)), nullptr);
+  f.Picture1->visible = false;
+  EXPECT_EQ(elementAt(f, heading), nullptr);
+  f.Label4->enabled = false;
+  game.clickOn(*f.Label4);
+  EXPECT_EQ(f.Label4->text, "||");
+}
+
+TEST(QtView, ButtonsAndPlanesShowTheHandPointer) {
+  QtGame game(QtHost::Mode::Play);
+  Form1& f = game.form1();
+  for (const Element* e : {f.Label4, f.planes[0].Aereo, f.DestAereo[3]}) {
+    game.moveTo(pixelRect(*e).center());
+    EXPECT_EQ(game.view().cursor().shape(), Qt::BitmapCursor) << e->name;
+  }
+  game.moveTo(pixelRect(*f.LV).center());
+  EXPECT_EQ(game.view().cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST(QtView, AMessageBoxHoldsTheClockUntilItIsClosed) {
+  QtGame game(QtHost::Mode::Play);
+  bool heldWhileOpen = false;
+  QString caption;
+  QTimer closer;
+  QObject::connect(&closer, &QTimer::timeout, [&] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      heldWhileOpen = game.app().scheduler().held() && !game.host().clockArmed();
+      caption = box->windowTitle();
+      box->accept();
+    }
+  });
+  closer.start(10);
+  EXPECT_TRUE(game.host().clockArmed());
+  game.app().showMessage("Crash!");
+  game.app().settle();
+  EXPECT_TRUE(heldWhileOpen);
+  EXPECT_EQ(caption, "Tarmac Warden");
+  EXPECT_FALSE(game.app().scheduler().held());
+  EXPECT_TRUE(game.host().clockArmed());
+}
+
+TEST(QtView, ClosingTheGameScreenOpensTheMenuInItsOwnView) {
+  QtGame game(QtHost::Mode::Play);
+  Window& form1 = game.form1();
+  game.view().close();
+  EXPECT_FALSE(form1.isOpen());
+  EXPECT_EQ(game.host().viewOf(form1), nullptr);
+  Window* form2 = game.app().findWindow("Form2");
+  ASSERT_NE(game.host().viewOf(*form2), nullptr);
+  EXPECT_EQ(game.host().viewOf(*form2)->size(), QSize(312, 301));
+}
+
+TEST(QtView, ThePlayEndsWhenTheLastWindowHasClosed) {
+  QtGame game(QtHost::Mode::Play);
+  QTimer::singleShot(0, [&] {
+    game.view().close();  // the game screen gives way to the main menu
+    game.host().viewOf(*game.app().findWindow("Form2"))->close();
+  });
+  // A guard, so a host that forgets to end the loop fails instead of hanging.
+  QTimer::singleShot(60000, [] { QCoreApplication::exit(1); });
+  EXPECT_EQ(QApplication::exec(), 0);
+  EXPECT_TRUE(game.app().openWindows().empty());
+}
+
+QPlainTextEdit* logOf(QtGame& game) {
+  for (auto* box : game.view().findChildren<QPlainTextEdit*>()) {
+    if (box->isVisibleTo(&game.view())) return box;
+  }
+  return nullptr;
+}
+
+// The caret is the only thing on the log that inverts its black background to white.
+int caretPixels(QPlainTextEdit& log) {
+  const QImage image = log.viewport()->grab().toImage();
+  int white = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) white += (image.pixel(x, y) & 0xFFFFFF) == 0xFFFFFF ? 1 : 0;
+  }
+  return white;
+}
+
+TEST(QtView, TheLogFollowsItsTextInsertionPointAndCaret) {
+  // On the virtual clock, so nothing ticks while the window is being activated.
+  QtGame game(QtHost::Mode::Script);
+  QPlainTextEdit* log = logOf(game);
+  ASSERT_NE(log, nullptr);
+  EXPECT_TRUE(log->isReadOnly());
+  game.view().activateWindow();
+  QCoreApplication::processEvents();
+  ASSERT_TRUE(log->hasFocus());  // the screen's start-up gave the log the focus
+  EXPECT_EQ(caretPixels(*log), 1 * 19);  // the thin caret until the mission setup
+
+  game.app().advanceTo(20);
+  game.view().follow();
+  const std::string& text = game.form1().Text1->text;
+  ASSERT_FALSE(text.empty());
+  EXPECT_EQ(log->toPlainText(), QString::fromStdString(text).replace("\r\n", "\n"));
+  EXPECT_EQ(log->textCursor().position(), log->toPlainText().size());
+  EXPECT_EQ(caretPixels(*log), 8 * 19);
+
+  // The player moves the insertion point: the element hears of it in its own form.
+  QTextCursor start = log->textCursor();
+  start.setPosition(0);
+  log->setTextCursor(start);
+  EXPECT_EQ(game.form1().Text1->selStart, 0);
+}
+
+TEST(QtView, InsertionPointsMapBetweenStoredAndShownText) {
+  const std::string text = "ab\r\n\xC3\xA9x\r\n";  // "ab", break, e acute, "x", break
+  EXPECT_EQ(shownPosition(text, 0), 0);
+  EXPECT_EQ(shownPosition(text, 4), 3);
+  EXPECT_EQ(shownPosition(text, 6), 4);
+  EXPECT_EQ(shownPosition(text, static_cast<int>(text.size())), 6);
+  EXPECT_EQ(storedPosition(text, 3), 4);
+  EXPECT_EQ(storedPosition(text, 5), 7);
+  EXPECT_EQ(storedPosition(text, 6), 9);
+  EXPECT_EQ(storedPosition(text, 99), 9);
+  EXPECT_EQ(shownPosition("\xF0\x9F\x9B\xA9!", 4), 2);  // a surrogate pair
+}
+
+}  // namespace
+}  // namespace tw::test
