@@ -19,14 +19,18 @@ TEST(ProgramDir, PrefersAPlaneFolderBesideTheExecutableThenTheInstalledData) {
   fs::create_directories(bin);
 
   // Neither: the executable's own folder, so the game still starts.
-  EXPECT_EQ(locateProgramDir(bin.string(), "../share/tarmac-warden"), bin.string());
+  EXPECT_EQ(locateProgramDir(bin.string(), "../share/tarmac-warden").path, bin.string());
 
   fs::create_directories(data / "Plane");
-  EXPECT_EQ(fs::path(locateProgramDir(bin.string(), "../share/tarmac-warden")), data);
+  const ProgramDir installed = locateProgramDir(bin.string(), "../share/tarmac-warden");
+  EXPECT_EQ(fs::path(installed.path), data);
+  EXPECT_TRUE(installed.installed);
 
-  // An unpacked or freshly built game keeps its pictures beside it.
+  // An unpacked or freshly built game keeps its pictures beside it, and may save there.
   fs::create_directories(bin / "Plane");
-  EXPECT_EQ(locateProgramDir(bin.string(), "../share/tarmac-warden"), bin.string());
+  const ProgramDir portable = locateProgramDir(bin.string(), "../share/tarmac-warden");
+  EXPECT_EQ(portable.path, bin.string());
+  EXPECT_FALSE(portable.installed);
 }
 
 TEST(ProgramDir, APlainFileNamedPlaneIsNoPictureFolder) {
@@ -34,7 +38,7 @@ TEST(ProgramDir, APlainFileNamedPlaneIsNoPictureFolder) {
   const fs::path bin = fs::path(root.path()) / "bin";
   fs::create_directories(bin);
   std::ofstream(bin / "Plane") << "x";
-  EXPECT_EQ(locateProgramDir(bin.string(), "../nowhere"), bin.string());
+  EXPECT_EQ(locateProgramDir(bin.string(), "../nowhere").path, bin.string());
 }
 
 }  // namespace

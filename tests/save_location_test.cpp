@@ -28,9 +28,9 @@ class ScopedEnv {
   std::optional<std::string> old_;
 };
 
-std::string pathFor(const std::string& programDir) {
+std::string pathFor(const std::string& programDir, bool installedData = false) {
   HeadlessHost host;
-  const Application app(host, AppOptions{1, programDir});
+  const Application app(host, AppOptions{1, programDir, installedData});
   return savedGamePath(app);
 }
 
@@ -38,6 +38,14 @@ TEST(SaveLocation, AWritableProgramFolderKeepsTheSave) {
   TempDir program, data;
   ScopedEnv xdg("XDG_DATA_HOME", data.path().c_str());
   EXPECT_EQ(pathFor(program.path()), program.path() + "/Save.ini");
+}
+
+// Even root, who may write there, never saves into the shared data of an installed game.
+TEST(SaveLocation, AnInstalledGameSavesInThePlayersDataFolder) {
+  TempDir program, data;
+  std::ofstream(program.path() + "/Save.ini") << "\"1\",\"1\",\"0\",\"5\"\n";
+  ScopedEnv xdg("XDG_DATA_HOME", data.path().c_str());
+  EXPECT_EQ(pathFor(program.path(), true), data.path() + "/tarmac-warden/Save.ini");
 }
 
 // A program folder that does not exist cannot be written, even by root.

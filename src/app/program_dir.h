@@ -5,8 +5,13 @@
 
 namespace tw {
 
+struct ProgramDir {
+  std::string path;
+  bool installed = false;  // the shared data folder of an installed game
+};
+
 // `installedData` is the data folder relative to the executable's folder, such as
 // "../share/tarmac-warden".
-std::string locateProgramDir(const std::string& exeDir, const std::string& installedData);
+ProgramDir locateProgramDir(const std::string& exeDir, const std::string& installedData);
 
 }  // namespace tw

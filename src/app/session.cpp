@@ -12,16 +12,19 @@
 
 namespace tw {
 
-std::string programDirFor(const CommandLine& options) {
-  if (options.programDir) return *options.programDir;
+AppOptions appOptionsFor(const CommandLine& options) {
+  AppOptions app{options.timerResolution};
+  if (options.programDir) {
+    app.programDir = *options.programDir;
+    return app;
+  }
   std::error_code error;
   const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
-  if (error) return ".";
-  return locateProgramDir(exe.parent_path().string(), TW_INSTALLED_DATA);
-}
-
-AppOptions appOptionsFor(const CommandLine& options) {
-  return AppOptions{options.timerResolution, programDirFor(options)};
+  if (error) return app;
+  const ProgramDir found = locateProgramDir(exe.parent_path().string(), TW_INSTALLED_DATA);
+  app.programDir = found.path;
+  app.installedData = found.installed;
+  return app;
 }
 
 int runScriptFile(Application& app, const std::string& file, std::ostream& out, std::ostream& err) {

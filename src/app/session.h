@@ -8,9 +8,8 @@
 
 namespace tw {
 
-// --program-dir, or the folder of the executable, or the installed data folder.
-std::string programDirFor(const CommandLine& options);
-// The timer resolution and program folder the command line asks for.
+// The timer resolution and the program folder: --program-dir, or the folder of the
+// executable, or the installed data folder.
 AppOptions appOptionsFor(const CommandLine& options);
 
 // Opens the game screen at time 0 and runs the script file ("-" is standard input) against it,

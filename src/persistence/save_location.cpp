@@ -33,7 +33,10 @@ std::string userDataFolder() {
 
 std::string savedGamePath(const Application& app) {
   const std::string beside = app.programDir() + kFileName;
-  if (::access(beside.c_str(), F_OK) == 0 || ::access(app.programDir().c_str(), W_OK) == 0) return beside;
+  const bool portable = !app.installedData();
+  if (portable && (::access(beside.c_str(), F_OK) == 0 || ::access(app.programDir().c_str(), W_OK) == 0)) {
+    return beside;
+  }
   const std::string folder = userDataFolder();
   return folder.empty() ? beside : folder + kFileName;
 }

@@ -17,6 +17,8 @@ namespace tw {
 struct AppOptions {
   int timerResolution = 16;
   std::string programDir = ".";
+  // The program folder is the shared data of an installed game: saves never go there.
+  bool installedData = false;
 };
 
 class Application {
@@ -30,6 +32,7 @@ class Application {
   Scheduler& scheduler() { return scheduler_; }
   UniformRandom& random() { return random_; }
   const std::string& programDir() const { return options_.programDir; }
+  bool installedData() const { return options_.installedData; }
   // A file of the "Plane" folder beside the program.
   std::string planeFile(std::string_view fileName) const;
 
