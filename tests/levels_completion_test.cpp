@@ -19,11 +19,13 @@ Lines withoutEngine(Lines lines) {
 }
 
 TEST(LevelCompletion, TheLastLandingEndsTheLevelWithinOneTick) {
+  // Plane 0 stands on A - 1; its destination becomes that cell, and it lands there.
   const auto run = runScript(
-      "wait 20\nset Form1.Salvati 1\nwait 5\nwindows\nset Form1.Salvati 0\nwait 1\nwindows\n"
+      "wait 20\nset Form1.Salvati 1\nset Form1.AereoDest1(0) a\nset Form1.AereoDest2(0) 1\nwait 5\nwindows\n"
+      "click Form1.Label1\nprint Form1.Salvati\nwait 1\nwindows\n"
       "print Form3.LV\nprint Form3.Label1\nprint Form3.Label1.Visible\nprint Form3.Timer1\nprint Form3.Passo\n");
   EXPECT_EQ(linesAfter(run, "windows = Form1"),
-            (Lines{"open: Form3", "open: Form2", "sound: 8", "close: Form1", "close: Form2", "windows = Form3",
+            (Lines{"sound: 6", "Form1.Salvati = 0", "open: Form3", "open: Form2", "sound: 8", "close: Form1", "close: Form2", "windows = Form3",
                    "Form3.LV = 2", "Form3.Label1 = Continue", "Form3.Label1.Visible = true", "Form3.Timer1 = false",
                    "Form3.Passo = 10"}));
 }
