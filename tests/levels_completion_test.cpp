@@ -12,12 +12,6 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-// The animation's engine cue comes every 100 ms; the other events are what matter here.
-Lines withoutEngine(Lines lines) {
-  lines.erase(std::remove(lines.begin(), lines.end(), "sound: 2"), lines.end());
-  return lines;
-}
-
 TEST(LevelCompletion, TheLastLandingEndsTheLevelWithinOneTick) {
   // Plane 0 stands on A - 1; its destination becomes that cell, and it lands there.
   const auto run = runScript(

@@ -12,11 +12,6 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-Lines withoutEngine(Lines lines) {
-  lines.erase(std::remove(lines.begin(), lines.end(), "sound: 2"), lines.end());
-  return lines;
-}
-
 TEST(MainMenu, OpensWithCueEightEveryTimeAndShowsItsEntries) {
   const auto run = runScript(
       "close Form1\nprint Form2.Caption\nprint Form2.LET(2)\nprint Form2.Label1\nprint Form2.Label2\n"

@@ -1,5 +1,7 @@
 #include "test_support.h"
 
+
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -76,6 +78,11 @@ TempDir::TempDir() {
 TempDir::~TempDir() {
   std::error_code ignored;
   std::filesystem::remove_all(path_, ignored);
+}
+
+std::vector<std::string> withoutEngine(std::vector<std::string> lines) {
+  lines.erase(std::remove(lines.begin(), lines.end(), "sound: 2"), lines.end());
+  return lines;
 }
 
 }  // namespace tw::test

@@ -21,6 +21,9 @@ struct ScriptRun {
 // The program folder is the project's assets unless `args` gives --program-dir.
 ScriptRun runScript(const std::string& script, std::vector<std::string> args = {});
 
+// The lines without the next-level animation's engine cue, which comes every 100 ms.
+std::vector<std::string> withoutEngine(std::vector<std::string> lines);
+
 // The lines of `run` from the first one equal to `from` (exclusive) to the end.
 std::vector<std::string> linesAfter(const ScriptRun& run, const std::string& from);
 
