@@ -1,6 +1,5 @@
 #include "test_support.h"
 
-
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
