@@ -80,6 +80,19 @@ std::string ScriptRunner::execute(const std::string& line) {
     app_.settle();
     return {};
   }
+  if (command == "click-at") {
+    const std::string name = nextWord(rest);
+    Window* w = app_.findWindow(name);
+    if (w == nullptr) return "unknown window " + name;
+    if (!w->isOpen()) return name + " is not open";
+    const std::string point = rest;
+    const auto left = toNumber(nextWord(rest));
+    const auto top = toNumber(nextWord(rest));
+    if (!left || !top || !rest.empty()) return "click-at takes a point in twips, not '" + point + "'";
+    app_.clickAt(*w, static_cast<float>(*left), static_cast<float>(*top));
+    app_.settle();
+    return {};
+  }
   if (command == "type") {
     Element* e = nullptr;
     if (auto error = element(nextWord(rest), e); !error.empty()) return error;

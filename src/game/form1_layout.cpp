@@ -54,11 +54,12 @@ Element line(std::string name, float x1, float y1, float x2, float y2) {
   return e;
 }
 
-Element filled(std::string name, float left, float top, float width, float height) {
+Element sweepLine(std::string name, float left, float top, float width, float height) {
   Element e = label(std::move(name), "", left, top, width, height);
   e.kind = ElementKind::Shape;
   e.backColor = 0x008000;
   e.opaque = true;
+  e.decoration = true;
   return e;
 }
 
@@ -100,14 +101,15 @@ void Form1::build() {
   star.index = 0;
   star.font = Font{"Arial Black", 14.25f, 900};
   star.foreColor = 0x808080;
+  star.decoration = true;  // the copies too: a star never hides a plane from a click
   Stars = {&add(star)};
 
   planes.clear();
   planes.push_back(PlaneRecord{&add(picture("Aereo", 0, "south", board::kOrigin, board::kOrigin)),
                                "A - 1", "", "1000", "", "2", "1", "", "250"});
 
-  Lin5 = &add(filled("Lin5", 6120, 720, 15, 5535));
-  Ln6 = &add(filled("Ln6", 720, 720, 5535, 15));
+  Lin5 = &add(sweepLine("Lin5", 6120, 720, 15, 5535));
+  Ln6 = &add(sweepLine("Ln6", 720, 720, 5535, 15));
 
   add(line("Line1", 6240, 0, 6240, 6240));
   add(line("Line2", 11760, 6240, 120, 6240));

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/field.h"
+#include "platform/hit_test.h"
 
 namespace tw {
 
@@ -102,6 +103,11 @@ void Application::click(Element& element) {
   if (window == nullptr || !window->enabled || !acceptsInput(element)) return;
   if (element.kind == ElementKind::TextBox) window->setFocus(element);
   window->click(element);
+}
+
+void Application::clickAt(Window& window, float x, float y) {
+  if (!window.isOpen()) return;
+  if (Element* e = elementAt(window, x, y)) click(*e);
 }
 
 void Application::closeBox(Window& window) {

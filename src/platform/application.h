@@ -67,6 +67,8 @@ class Application {
 
   // Input from the player, each one handled to its end.
   void click(Element& element);
+  // A click at a point of the window's client area, in twips: it reaches what lies there.
+  void clickAt(Window& window, float x, float y);
   void closeBox(Window& window);
   void type(Element& box, const std::string& keys);
 

@@ -40,6 +40,8 @@ struct Element {
 
   // Buttons, planes and heading pictures show the game's hand pointer and answer clicks.
   bool handPointer = false;
+  // Drawn where it stands, but clicks and the pointer pass through it to what lies beneath.
+  bool decoration = false;
 
   // Pictures: the design picture is drawn until a file is loaded.
   std::string designPicture;  // key of a picture that ships with the program

@@ -54,6 +54,28 @@ TEST(QtView, ButtonsAndPlanesShowTheHandPointer) {
   EXPECT_EQ(game.view().cursor().shape(), Qt::ArrowCursor);
 }
 
+TEST(QtView, StarsAndSweepLinesLetTheClickAndThePointerThrough) {
+  QtGame game(QtHost::Mode::Play);
+  game.app().advanceTo(20);  // the mission setup lays out the stars, in front of plane 0
+  Form1& f = game.form1();
+  Element& star = *f.Stars.back();
+  star.left = 960;
+  star.top = 900;
+  f.Lin5->left = 1005;
+  f.Ln6->top = 1005;
+  game.view().follow();
+  const QPoint centre = pixelRect(*f.planes[0].Aereo).center();
+  ASSERT_TRUE(pixelRect(star).contains(centre));
+  for (const QPoint point : {centre, QPoint(67, 55), QPoint(55, 67)}) {
+    game.moveTo(point);
+    EXPECT_EQ(game.view().cursor().shape(), Qt::BitmapCursor);
+    const std::string before = f.CL->text;
+    game.pressAndRelease(point, point);
+    EXPECT_EQ(f.Selezionato->text, "0");
+    EXPECT_NE(f.CL->text, before) << point.x() << "," << point.y();
+  }
+}
+
 TEST(QtView, AMessageBoxHoldsTheClockUntilItIsClosed) {
   QtGame game(QtHost::Mode::Play);
   bool heldWhileOpen = false;

@@ -3,8 +3,8 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
-#include <map>
 
+#include "platform/hit_test.h"
 #include "platform/window.h"
 
 namespace tw {
@@ -77,17 +77,6 @@ void paintElement(QPainter& p, const Element& e, PictureCache& pictures) {
   }
 }
 
-bool takesClicks(const Element& e) {
-  if (e.kind != ElementKind::Label && e.kind != ElementKind::Picture && e.kind != ElementKind::Container) {
-    return false;
-  }
-  if (!e.shown()) return false;
-  for (const Element* p = &e; p != nullptr; p = p->parent) {
-    if (!p->enabled) return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 int toPixels(float twips) { return static_cast<int>(std::lround(twips / 15.0f)); }
@@ -121,26 +110,6 @@ const QImage& PictureCache::imageFor(const Element& picture) {
   return *it;
 }
 
-std::vector<Element*> paintOrder(const Window& window) {
-  std::map<const Element*, std::vector<Element*>> children;
-  for (const auto& e : window.elements()) children[e->parent].push_back(e.get());
-  for (auto& [parent, list] : children) {
-    std::sort(list.begin(), list.end(),
-              [](const Element* a, const Element* b) { return a->stackOrder < b->stackOrder; });
-  }
-  std::vector<Element*> order;
-  auto visit = [&](auto& self, const Element* parent) -> void {
-    const auto it = children.find(parent);
-    if (it == children.end()) return;
-    for (Element* e : it->second) {
-      order.push_back(e);
-      if (e->kind == ElementKind::Container) self(self, e);
-    }
-  };
-  visit(visit, nullptr);
-  return order;
-}
-
 void paintWindow(QPainter& painter, const Window& window, PictureCache& pictures) {
   for (const Element* e : paintOrder(window)) {
     if (!e->shown()) continue;
@@ -154,14 +123,9 @@ void paintWindow(QPainter& painter, const Window& window, PictureCache& pictures
 }
 
 Element* elementAt(const Window& window, QPoint point) {
-  const auto order = paintOrder(window);
-  for (auto it = order.rbegin(); it != order.rend(); ++it) {
-    Element& e = **it;
-    if (!takesClicks(e) || !pixelRect(e).contains(point)) continue;
-    if (e.parent && !clipFor(e).contains(point)) continue;
-    return &e;
-  }
-  return nullptr;
+  // The centre of the pixel, so a pixel belongs to the element that covers most of it.
+  auto twips = [](int pixels) { return (static_cast<float>(pixels) + 0.5f) * 15.0f; };
+  return elementAt(window, twips(point.x()), twips(point.y()));
 }
 
 }  // namespace tw

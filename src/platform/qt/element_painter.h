@@ -4,7 +4,6 @@
 #include <QHash>
 #include <QImage>
 #include <QRect>
-#include <vector>
 
 #include "platform/element.h"
 
@@ -30,13 +29,9 @@ class PictureCache {
   QHash<QString, QImage> images_;
 };
 
-// Elements in drawing order: the window's own by stacking order, each container
-// followed by its children.
-std::vector<Element*> paintOrder(const Window& window);
-
 void paintWindow(QPainter& painter, const Window& window, PictureCache& pictures);
 
-// The topmost shown, enabled element under `point` that takes clicks, or null.
+// The element a click at `point`, in logical pixels, reaches, or null.
 Element* elementAt(const Window& window, QPoint point);
 
 }  // namespace tw

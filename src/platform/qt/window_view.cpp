@@ -107,7 +107,8 @@ void WindowView::mouseReleaseEvent(QMouseEvent* event) {
 
 void WindowView::mouseMoveEvent(QMouseEvent* event) {
   if (forgotten_) return;
-  const Element* e = elementAt(window_, event->position().toPoint());
+  // A disabled window takes no clicks, so it does not offer them either.
+  const Element* e = window_.enabled ? elementAt(window_, event->position().toPoint()) : nullptr;
   if (e && e->handPointer) {
     setCursor(hand_);
   } else {

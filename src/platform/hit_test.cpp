@@ -1,0 +1,72 @@
+#include "platform/hit_test.h"
+
+#include <algorithm>
+#include <map>
+
+#include "platform/window.h"
+
+namespace tw {
+
+namespace {
+
+bool takesClicks(const Element& e) {
+  switch (e.kind) {
+    case ElementKind::Label:
+    case ElementKind::Picture:
+    case ElementKind::Container:
+    case ElementKind::TextBox: break;
+    case ElementKind::Shape:
+    case ElementKind::Line: return false;
+  }
+  if (e.decoration || !e.shown()) return false;
+  for (const Element* p = &e; p != nullptr; p = p->parent) {
+    if (!p->enabled) return false;
+  }
+  return true;
+}
+
+bool inside(const Element& e, float x, float y) {
+  const float left = e.screenLeft();
+  const float top = e.screenTop();
+  return x >= left && x < left + e.width && y >= top && y < top + e.height;
+}
+
+// Inside the element and inside every container above it, which clips it.
+bool reaches(const Element& e, float x, float y) {
+  for (const Element* p = &e; p != nullptr; p = p->parent) {
+    if (!inside(*p, x, y)) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::vector<Element*> paintOrder(const Window& window) {
+  std::map<const Element*, std::vector<Element*>> children;
+  for (const auto& e : window.elements()) children[e->parent].push_back(e.get());
+  for (auto& [parent, list] : children) {
+    std::sort(list.begin(), list.end(),
+              [](const Element* a, const Element* b) { return a->stackOrder < b->stackOrder; });
+  }
+  std::vector<Element*> order;
+  auto visit = [&](auto& self, const Element* parent) -> void {
+    const auto it = children.find(parent);
+    if (it == children.end()) return;
+    for (Element* e : it->second) {
+      order.push_back(e);
+      if (e->kind == ElementKind::Container) self(self, e);
+    }
+  };
+  visit(visit, nullptr);
+  return order;
+}
+
+Element* elementAt(const Window& window, float x, float y) {
+  const auto order = paintOrder(window);
+  for (auto it = order.rbegin(); it != order.rend(); ++it) {
+    if (takesClicks(**it) && reaches(**it, x, y)) return *it;
+  }
+  return nullptr;
+}
+
+}  // namespace tw
