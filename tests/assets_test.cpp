@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -173,7 +174,7 @@ TEST(AssetsTest, ResourceFileListsEveryDesignPictureOnceUnderItsName)
   EXPECT_EQ(entries, onDisk.size()) << "design.qrc names a file that is not there";
 }
 
-TEST(AssetsTest, CuesAreShortGentle16BitMonoPcm)
+TEST(AssetsTest, CuesAre16BitMonoPcm)
 {
   for (int n = 1; n <= 8; ++n) {
     const std::string name = std::to_string(n) + ".wav";
@@ -183,21 +184,77 @@ TEST(AssetsTest, CuesAreShortGentle16BitMonoPcm)
     EXPECT_EQ(w->channels, 1u) << name;
     EXPECT_EQ(w->bits, 16u) << name;
     EXPECT_EQ(w->rate, 22050u) << name;
-    ASSERT_FALSE(w->samples.empty()) << name;
-
-    const double seconds = static_cast<double>(w->samples.size()) / w->rate;
-    EXPECT_LT(seconds, n == 5 ? 2.6 : 1.0) << name;
-
-    int peak = 0;
-    for (std::int16_t s : w->samples) peak = std::max(peak, std::abs(static_cast<int>(s)));
-    EXPECT_GT(peak, 3277) << name << " is close to silent";
-    EXPECT_LT(peak, 32767) << name << " reaches full scale";
-    EXPECT_LT(peak, 24576) << name << " is louder than the other cues";
-
-    // Ends near zero: an abrupt start or stop is heard as a click.
-    EXPECT_LT(std::abs(static_cast<int>(w->samples.front())), 655) << name;
-    EXPECT_LT(std::abs(static_cast<int>(w->samples.back())), 655) << name;
+    EXPECT_FALSE(w->samples.empty()) << name;
   }
+}
+
+using Pcm = std::vector<std::int16_t>;
+
+// RMS in dBFS over samples [from, to), as `sox FILE -n stats` gives "RMS lev dB" for a whole file.
+double rmsDb(const Pcm& s, std::size_t from, std::size_t to)
+{
+  double sum = 0.0;
+  for (std::size_t i = from; i < to; ++i) sum += static_cast<double>(s[i]) * s[i];
+  return 10.0 * std::log10(sum / static_cast<double>(to - from) / (32768.0 * 32768.0));
+}
+
+int peakOf(const Pcm& s)
+{
+  int peak = 0;
+  for (std::int16_t v : s) peak = std::max(peak, std::abs(static_cast<int>(v)));
+  return peak;
+}
+
+// No sample of the first or last `ramp` rises above a straight line from 0 to the peak:
+// an abrupt start or stop is heard as a click.
+bool fadesAtBothEnds(const Pcm& s, std::size_t ramp)
+{
+  const long peak = peakOf(s);
+  for (std::size_t i = 0; i < ramp && i < s.size(); ++i) {
+    const auto allowed = peak * static_cast<long>(i) + static_cast<long>(ramp); // one step of slack
+    if (std::abs(s[i]) * static_cast<long>(ramp) > allowed) return false;
+    if (std::abs(s[s.size() - 1 - i]) * static_cast<long>(ramp) > allowed) return false;
+  }
+  return true;
+}
+
+TEST(AssetsTest, CuesAreShortBalancedAndFaded)
+{
+  struct Cue {
+    const char* event;
+    double maxSeconds;
+    Pcm samples = {};
+    double rms = 0.0;
+  };
+  Cue cues[] = {{"radar blip", 1.0}, {"whoosh", 1.0},         {"crash", 1.0},     {"click", 1.0},
+                {"fanfare", 2.5},    {"landing chime", 1.0}, {"turn beep", 1.0}, {"menu jingle", 1.0}};
+  constexpr double rate = 22050.0;
+  const auto at = [](double ms) { return static_cast<std::size_t>(ms * rate / 1000.0); };
+  for (int n = 1; n <= 8; ++n) {
+    Cue& cue = cues[n - 1];
+    const auto w = parseWav(readAll(kAssets / "Plane" / (std::to_string(n) + ".wav")));
+    ASSERT_TRUE(w.has_value() && w->rate == rate && !w->samples.empty()) << cue.event;
+    cue.samples = w->samples;
+    cue.rms = rmsDb(cue.samples, 0, cue.samples.size());
+    EXPECT_LT(cue.samples.size() / rate, cue.maxSeconds) << cue.event;
+    EXPECT_LE(20.0 * std::log10(peakOf(cue.samples) / 32768.0), -1.0) << cue.event << " leaves no headroom";
+    EXPECT_TRUE(fadesAtBothEnds(cue.samples, at(3.0))) << cue.event << " starts or stops within 3 ms";
+  }
+  const auto [quietest, loudest] =
+      std::minmax_element(std::begin(cues), std::end(cues), [](const Cue& a, const Cue& b) { return a.rms < b.rms; });
+  EXPECT_LE(loudest->rms - quietest->rms, 8.0) << loudest->event << " drowns " << quietest->event;
+
+  // The blip is heard all game long; the crash is the biggest event.
+  const Cue &blip = cues[0], &crash = cues[2];
+  EXPECT_STREQ(quietest->event, blip.event);
+  EXPECT_GE(crash.rms - blip.rms, 6.0);
+  EXPECT_LE(std::count_if(std::begin(cues), std::end(cues), [&](const Cue& c) { return c.rms > crash.rms; }), 1);
+
+  // The next-level animation restarts the whoosh every 100 ms, so that much of it must
+  // carry its full level and end as loud as it starts, or the restarts are heard as bursts.
+  const Cue& whoosh = cues[1];
+  EXPECT_NEAR(rmsDb(whoosh.samples, at(5), at(100)), whoosh.rms, 3.0);
+  EXPECT_NEAR(rmsDb(whoosh.samples, at(5), at(25)), rmsDb(whoosh.samples, at(80), at(100)), 3.0);
 }
 
 TEST(AssetsTest, CuesAreDistinct)

@@ -1,7 +1,9 @@
 #include "sounds.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <numbers>
 
 namespace assets {
@@ -10,6 +12,8 @@ namespace {
 
 constexpr double kPi = std::numbers::pi;
 constexpr double kRate = kSampleRate;
+// Headroom so playback through a mixer or resampler never clips.
+constexpr double kPeakLimitDb = -1.0;
 
 // Our own generator so the noise, and so the files, never change between runs.
 class Noise {
@@ -109,55 +113,58 @@ Samples radarBlip()
   return s;
 }
 
+// The next-level animation restarts this every 100 ms, so its first 100 ms must be a
+// steady bed of the same colour and level throughout: restarts then join into one sound.
+// Only after that does it swell and sweep, heard when the restarts stop.
 Samples whoosh()
 {
-  Samples s = silence(0.75);
+  Samples s = silence(0.7);
+  constexpr double bedEnd = 0.12, bedHz = 700.0;
   Noise noise(0x5157);
   Filter filter;
+  for (int i = 0; i < 1000; ++i) filter.step(noise.next(), bedHz, 1.2); // settle: full from the first sample
   const double length = timeOf(s.size());
   for (std::size_t i = 0; i < s.size(); ++i) {
-    const double x = timeOf(i) / length;
-    // Cutoff climbs then falls back, as something passes close by.
-    const double cutoff = 250.0 * std::pow(10.0, 1.0 * std::sin(kPi * std::pow(x, 0.8)));
-    const auto out = filter.step(noise.next(), cutoff, 1.4);
-    const double env = std::pow(std::sin(kPi * x), 1.5);
-    s[i] = env * (out.band + 0.3 * out.low);
+    const double t = timeOf(i);
+    const double x = std::max(0.0, (t - bedEnd) / (length - bedEnd));
+    // Cutoff rises and falls back, as something passes close by.
+    const double cutoff = bedHz * std::pow(3.5, std::sin(kPi * std::pow(x, 0.7)));
+    const auto out = filter.step(noise.next(), cutoff, 1.2);
+    // A band-pass passes more noise the higher it sits: even that out.
+    const double colour = std::sqrt(bedHz / cutoff);
+    const double swell = 1.0 + 0.4 * std::sin(kPi * std::min(1.0, x / 0.6));
+    const double tail = x < 0.4 ? 1.0 : std::pow(std::cos(0.5 * kPi * (x - 0.4) / 0.6), 1.5);
+    s[i] = colour * swell * tail * (out.band + 0.3 * out.low);
   }
   return s;
 }
 
 Samples crash()
 {
-  Samples s = silence(0.95);
+  Samples s = silence(0.9);
   Noise noise(0xC4A5);
   Filter burst, crackle;
   double rumblePhase = 0.0;
   for (std::size_t i = 0; i < s.size(); ++i) {
     const double t = timeOf(i);
-    const double attack = std::min(1.0, t / 0.002);
     const double cutoff = 300.0 + 5700.0 * std::exp(-t / 0.12);
-    const double hit = burst.step(noise.next(), cutoff, 0.7).low * std::exp(-t / 0.2);
+    const double hit = burst.step(noise.next(), cutoff, 0.7).low * std::exp(-t / 0.3);
     // Sparse pops make it sound like debris rather than plain hiss.
-    const double pop = noise.next() > 1.0 - 0.04 * std::exp(-t / 0.15) ? noise.next() : 0.0;
+    const double pop = noise.next() > 1.0 - 0.04 * std::exp(-t / 0.2) ? noise.next() : 0.0;
     const double debris = crackle.step(pop, 2500.0, 0.9).band;
     rumblePhase += 2.0 * kPi * (38.0 + 22.0 * std::exp(-t / 0.25)) / kRate;
-    const double rumble = (std::sin(rumblePhase) + 0.4 * std::sin(1.5 * rumblePhase)) * std::exp(-t / 0.35);
-    s[i] = attack * (1.2 * hit + 0.8 * debris + 0.6 * rumble);
+    const double rumble = (std::sin(rumblePhase) + 0.4 * std::sin(1.5 * rumblePhase)) * std::exp(-t / 0.4);
+    // Overdriven: crunchier, and dense enough to be the loudest cue without clipping.
+    s[i] = std::tanh(1.4 * (1.2 * hit + 0.8 * debris + 0.6 * rumble));
   }
   return s;
 }
 
 Samples click()
 {
-  Samples s = silence(0.045);
-  Noise noise(0xC11C);
-  Filter filter;
-  for (std::size_t i = 0; i < s.size(); ++i) {
-    const double t = timeOf(i);
-    const double tick = filter.step(noise.next(), 3200.0, 2.0).band * std::exp(-t / 0.003);
-    const double body = std::sin(2.0 * kPi * 1800.0 * t) * std::exp(-t / 0.006);
-    s[i] = tick + 0.6 * body;
-  }
+  Samples s = silence(0.06);
+  // A small tick: two inharmonic partials dying within a few milliseconds.
+  addTone(s, 0.0, 0.06, 1900.0, {{1.0, 1.0, 0.008}, {2.3, 0.4, 0.004}}, 0.004, 0.0, 1.0);
   return s;
 }
 
@@ -194,9 +201,9 @@ Samples landingChime()
 
 Samples turnBeep()
 {
-  Samples s = silence(0.11);
-  // Odd harmonics give a soft square: distinct from the pure blip.
-  addTone(s, 0.0, 0.11, 990.0, {{1.0, 1.0, 0.0}, {3.0, 0.25, 0.0}, {5.0, 0.08, 0.0}}, 0.005, 0.02, 1.0);
+  Samples s = silence(0.09);
+  // A sine with a touch of octave: soft, and steady in pitch unlike the sweeping blip.
+  addTone(s, 0.0, 0.09, 880.0, {{1.0, 1.0, 0.0}, {2.0, 0.15, 0.0}}, 0.008, 0.05, 1.0);
   return s;
 }
 
@@ -219,28 +226,33 @@ Samples menuJingle()
 
 Samples makeCue(int number)
 {
-  Samples s;
-  double fadeIn = 0.003, fadeOut = 0.015;
-  switch (number) {
-  case 1: s = radarBlip(); break;
-  case 2: s = whoosh(); break;
-  case 3: s = crash(); break;
-  case 4: s = click(); fadeIn = 0.0005; fadeOut = 0.005; break;
-  case 5: s = fanfare(); break;
-  case 6: s = landingChime(); break;
-  case 7: s = turnBeep(); break;
-  case 8: s = menuJingle(); break;
-  default: return s;
-  }
-  fade(s, fadeIn, fadeOut);
-  normalise(s, 0.5);
+  // RMS levels in dBFS. Within 8 dB of one another so none drowns the rest; the blip,
+  // heard all game long, sits lowest and the crash, the biggest event, highest.
+  struct Cue {
+    Samples (*make)();
+    double fadeOut, rmsDb;
+  };
+  static const Cue cues[] = {
+      {radarBlip, 0.015, -24.0}, {whoosh, 0.015, -20.0},       {crash, 0.015, -17.0},    {click, 0.005, -21.0},
+      {fanfare, 0.015, -18.0},   {landingChime, 0.015, -20.0}, {turnBeep, 0.015, -20.0}, {menuJingle, 0.015, -19.0}};
+  if (number < 1 || number > 8) return {};
+  const Cue& cue = cues[number - 1];
+  Samples s = cue.make();
+  fade(s, 0.004, cue.fadeOut); // from and to silence: no click at either end
+  setRmsDb(s, cue.rmsDb);
   return s;
 }
 
 bool writeSounds(const std::string& dir)
 {
-  for (int n = 1; n <= 8; ++n)
-    if (!writeFile(dir + "/" + std::to_string(n) + ".wav", encodeWav(makeCue(n)))) return false;
+  for (int n = 1; n <= 8; ++n) {
+    const Samples s = makeCue(n);
+    if (peakDb(s) > kPeakLimitDb) {
+      std::fprintf(stderr, "make_assets: cue %d peaks at %.1f dBFS, over %.1f\n", n, peakDb(s), kPeakLimitDb);
+      return false;
+    }
+    if (!writeFile(dir + "/" + std::to_string(n) + ".wav", encodeWav(s))) return false;
+  }
   return true;
 }
 

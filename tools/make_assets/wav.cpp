@@ -6,12 +6,25 @@
 
 namespace assets {
 
-void normalise(Samples& s, double peak)
+double rmsDb(const Samples& s)
+{
+  double sum = 0.0;
+  for (double v : s) sum += v * v;
+  return s.empty() ? -HUGE_VAL : 10.0 * std::log10(sum / static_cast<double>(s.size()));
+}
+
+double peakDb(const Samples& s)
 {
   double top = 0.0;
   for (double v : s) top = std::max(top, std::abs(v));
-  if (top <= 0.0) return;
-  const double k = peak / top;
+  return 20.0 * std::log10(top);
+}
+
+void setRmsDb(Samples& s, double db)
+{
+  const double now = rmsDb(s);
+  if (!std::isfinite(now)) return;
+  const double k = std::pow(10.0, (db - now) / 20.0);
   for (double& v : s) v *= k;
 }
 
