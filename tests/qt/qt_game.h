@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "game/form1.h"
@@ -16,7 +17,8 @@ namespace tw::test {
 
 class QtGame {
  public:
-  explicit QtGame(QtHost::Mode mode) : host_(mode), app_(host_, AppOptions{1, TW_ASSETS_DIR}) {
+  explicit QtGame(QtHost::Mode mode, std::string programDir = TW_ASSETS_DIR)
+      : host_(mode), app_(host_, AppOptions{1, std::move(programDir)}) {
     host_.attach(app_);
     app_.setEventSink([this](const std::string& line) { events_.push_back(line); });
     addGameWindows(app_);
@@ -26,14 +28,16 @@ class QtGame {
   Application& app() { return app_; }
   Form1& form1() { return app_.form<Form1>(); }
   WindowView& view() { return *host_.viewOf(form1()); }
+  WindowView* viewOf(std::string_view window) { return host_.viewOf(*app_.findWindow(window)); }
   const std::vector<std::string>& events() const { return events_; }
 
   // The left button goes down at one point of the view and up at another, in logical pixels.
-  void pressAndRelease(QPoint down, QPoint up) {
+  void pressAndRelease(QPoint down, QPoint up) { pressAndRelease(view(), down, up); }
+  void pressAndRelease(QWidget& view, QPoint down, QPoint up) {
     for (auto [type, point] : {std::pair{QEvent::MouseButtonPress, down}, std::pair{QEvent::MouseButtonRelease, up}}) {
-      QMouseEvent event(type, QPointF(point), QPointF(view().mapToGlobal(point)), Qt::LeftButton,
+      QMouseEvent event(type, QPointF(point), QPointF(view.mapToGlobal(point)), Qt::LeftButton,
                         type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-      QCoreApplication::sendEvent(&view(), &event);
+      QCoreApplication::sendEvent(&view, &event);
     }
   }
   void moveTo(QPoint point) {

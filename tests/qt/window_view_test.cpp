@@ -4,10 +4,16 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QTimer>
+#include <QScreen>
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
 
 #include "platform/qt/text_positions.h"
 #include "qt_game.h"
+#include "../test_support.h"
 
 namespace tw::test {
 namespace {
@@ -96,6 +102,58 @@ TEST(QtView, AMessageBoxHoldsTheClockUntilItIsClosed) {
   EXPECT_EQ(caption, "Tarmac Warden");
   EXPECT_FALSE(game.app().scheduler().held());
   EXPECT_TRUE(game.host().clockArmed());
+}
+
+// What the screen shows, as last drawn, not as it would draw now.
+QImage onScreen(QWidget& view) { return view.screen()->grabWindow(view.winId()).toImage(); }
+
+// Runs `seen` on every message box the moment it is shown, before it has drawn itself.
+class MessageBoxWatch : public QObject {
+ public:
+  explicit MessageBoxWatch(std::function<void(QMessageBox&)> seen) : seen_(std::move(seen)) {
+    qApp->installEventFilter(this);
+  }
+  ~MessageBoxWatch() override { qApp->removeEventFilter(this); }
+  bool eventFilter(QObject* object, QEvent* event) override {
+    auto* box = qobject_cast<QMessageBox*>(object);
+    if (box != nullptr && event->type() == QEvent::Show) {
+      seen_(*box);
+      QTimer::singleShot(0, box, &QMessageBox::accept);
+    }
+    return false;
+  }
+
+ private:
+  std::function<void(QMessageBox&)> seen_;
+};
+
+TEST(QtView, AMessageBoxShowsOverTheScreenAsTheHandlerLeftIt) {
+  TempDir dir;
+  std::filesystem::create_directory_symlink(TW_ASSETS_DIR "/Plane", dir.path() + "/Plane");
+  std::ofstream(dir.path() + "/Save.ini") << "\"7\",\"42\",\"300\",\"3\"\r\n";
+  QtGame game(QtHost::Mode::Play, dir.path());
+  Form1& f = game.form1();
+  QImage shown;
+  QImage current;
+  int boxWidth = 0;
+  MessageBoxWatch watch([&](QMessageBox& box) {
+    shown = onScreen(game.view());
+    current = game.view().grab().toImage();
+    box.adjustSize();
+    boxWidth = box.width();
+    QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+  });
+  game.clickOn(*f.Label3);  // "Load": the saved game comes in 100 ms later, then "Are you ready?"
+  QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
+  ASSERT_EQ(QApplication::exec(), 0);
+  EXPECT_EQ(f.LV->text, "7");
+  // The level, the clicks and the log's briefing are drawn before the box.
+  EXPECT_EQ(shown.copy(pixelRect(*f.LV)), current.copy(pixelRect(*f.LV)));
+  EXPECT_EQ(shown.copy(pixelRect(*f.CL)), current.copy(pixelRect(*f.CL)));
+  // The caption "Tarmac Warden" has room beside the frame's buttons.
+  QFont bold = QApplication::font();
+  bold.setBold(true);
+  EXPECT_GE(boxWidth, QFontMetrics(bold).horizontalAdvance("Tarmac Warden") + 4 * 24);
 }
 
 TEST(QtView, ClosingTheGameScreenOpensTheMenuInItsOwnView) {

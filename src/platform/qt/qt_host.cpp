@@ -1,6 +1,7 @@
 #include "platform/qt/qt_host.h"
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QImageReader>
 #include <QMessageBox>
 #include <QTime>
@@ -18,7 +19,26 @@ namespace tw {
 namespace {
 // How often a scripted run lets the real windows repaint, in wall-clock milliseconds.
 constexpr int kScriptRepaintMs = 16;
+
+const QString kMessageCaption = QStringLiteral("Tarmac Warden");
+
 }  // namespace
+
+int messageBoxMinimumWidth(const QFont& font) {
+  // The window manager draws the caption in a bold face of its own beside its frame
+  // buttons: leave room for a heavy caption and four buttons.
+  QFont bold = font;
+  bold.setBold(true);
+  return QFontMetrics(bold).horizontalAdvance(kMessageCaption) * 3 / 2 + 4 * 24;
+}
+
+void makeRoomForCaption(QMessageBox& box) {
+  auto* grid = qobject_cast<QGridLayout*>(box.layout());
+  if (grid == nullptr) return;
+  // A message box sizes itself to its text; a spacer across it is the only width it keeps.
+  grid->addItem(new QSpacerItem(messageBoxMinimumWidth(box.font()), 0, QSizePolicy::Minimum, QSizePolicy::Expanding),
+                grid->rowCount(), 0, 1, grid->columnCount());
+}
 
 QtHost::QtHost(Mode mode, int timeOfDaySeconds) : mode_(mode), virtualDay_(timeOfDaySeconds) {
   loadDesignPictures();
@@ -37,7 +57,11 @@ void QtHost::attach(Application& app) {
 
 void QtHost::showMessage(const std::string& text) {
   if (mode_ == Mode::Script) return;  // answered with OK at once
-  QMessageBox box(QMessageBox::Information, "Tarmac Warden", QString::fromStdString(text), QMessageBox::Ok);
+  // The box waits over the screen as the handler has left it, not as it was before.
+  followWindows(true);
+  for (auto& [window, view] : views_) view->repaint();
+  QMessageBox box(QMessageBox::Information, kMessageCaption, QString::fromStdString(text), QMessageBox::Ok);
+  makeRoomForCaption(box);
   box.exec();
 }
 

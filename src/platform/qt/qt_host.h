@@ -2,6 +2,8 @@
 // The host of the real windows: a view per open window, message boxes, sound, pictures,
 // and in play the wall clock.
 #include <QElapsedTimer>
+#include <QFont>
+#include <QMessageBox>
 #include <QPointer>
 #include <map>
 #include <memory>
@@ -70,5 +72,9 @@ class QtHost : public Host {
   bool refreshing_ = false;
   QElapsedTimer sinceRepaint_;
 };
+
+// Message boxes are wide enough for their caption to read in full on the frame.
+int messageBoxMinimumWidth(const QFont& font);
+void makeRoomForCaption(QMessageBox& box);
 
 }  // namespace tw
