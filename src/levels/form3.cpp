@@ -28,6 +28,8 @@ void Form3::build() {
   add(textLabel("Label2", "Next level:", {1200, 1560, 1680, 405}, 14.25f, kLegend));
   Element level = textLabel("LV", "1", {3000, 1560, 195, 405}, 14.25f, kLevel);
   level.opaque = true;
+  // Designed for one digit; the coming level may have two.
+  level.autoSize = true;
   LV = &add(level);
   Label1 = &add(buttonLabel("Label1", "Continue", {1440, 2160, 2055, 375}, 12.0f));
 

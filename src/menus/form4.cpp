@@ -13,12 +13,12 @@ namespace {
 constexpr const char* kHelpLines[] = {
     // Credits.
     "An air traffic control game for the desktop,",
-    "written and maintained by the Tarmac Warden developers.",
+    "by the Tarmac Warden developers.",
     "",
     "* * *",
     "",
-    // Where to read more.
-    "More help: see the README file that comes with the game.",
+    // Where to read more: the manual page comes with every installed game.
+    "More help: type  man tarmac-warden  in a terminal.",
     "",
     // How to play.
     "Your mission is to land the aircraft in the correct ",
@@ -30,13 +30,10 @@ constexpr const char* kHelpLines[] = {
     "You have to bring the plane 0 in B,2 and then press ",
     "Land.",
     "",
-    // Sounds, licence and greeting.
+    // Sounds, licence and greeting: the whole text fits the window without scrolling.
     "About the sounds",
-    "The sound files in the Plane folder were made for this game",
-    "by its own tools.",
-    "This game is free: you may play it, copy it and give it away,",
-    "as long as you pass it on whole and free of charge.",
-    "Have a good flight!",
+    "Every cue was made for this game by its own tools. The game is",
+    "free: pass it on whole and free of charge. Have a good flight!",
     "",
     // Signature.
     "The Tarmac Warden developers",
@@ -60,6 +57,7 @@ const std::string& helpText() {
 
 Form4::Form4(Application& app) : Window(app, std::string(kName)) {
   caption = "Info and Help";
+  keptInFrontOf = Form2::kName;
   clientWidth = 11535;
   clientHeight = 8160;
 }

@@ -17,6 +17,7 @@ constexpr float kPoints = 21.75f;
 
 Form5::Form5(Application& app) : Window(app, std::string(kName)) {
   caption = "Levels";
+  keptInFrontOf = Form2::kName;
   clientWidth = 3750;
   clientHeight = 2310;
 }

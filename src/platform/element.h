@@ -37,6 +37,8 @@ struct Element {
   bool opaque = false;  // labels: draw the background
   Font font;
   Align align = Align::Left;
+  // Labels: as wide as their text needs, growing to the right from Left.
+  bool autoSize = false;
 
   // Buttons, planes and heading pictures show the game's hand pointer and answer clicks.
   bool handPointer = false;

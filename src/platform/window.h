@@ -33,6 +33,8 @@ class Window {
   float frameWidth = 90, frameHeight = 480;  // outer size minus client size
   bool enabled = true;
   bool resizableFrame = false;
+  // The window this one stays in front of while both are open, such as the menu it disables.
+  std::string keptInFrontOf;
   float outerWidth() const { return clientWidth + frameWidth; }
   float outerHeight() const { return clientHeight + frameHeight; }
   // As code or the player would resize the window; the window's resize handler runs.

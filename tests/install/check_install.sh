@@ -69,5 +69,6 @@ for f in ./usr/bin/tarmac-warden ./usr/share/tarmac-warden/Plane/1.wav ./usr/sha
 done
 depends=$(dpkg-deb --field "$deb" Depends)
 grep -q libqt6widgets6 <<<"$depends" || fail "package depends on '$depends'"
+grep -q fonts-inter <<<"$depends" || fail "package does not depend on the heavy face: '$depends'"
 [ "$(dpkg-deb --field "$deb" Recommends)" = fonts-liberation2 ] || fail "package recommends"
 echo "install, desktop files and package: ok"

@@ -40,10 +40,11 @@ class QtGame {
       QCoreApplication::sendEvent(&view, &event);
     }
   }
-  void moveTo(QPoint point) {
-    QMouseEvent event(QEvent::MouseMove, QPointF(point), QPointF(view().mapToGlobal(point)), Qt::NoButton,
+  void moveTo(QPoint point) { moveTo(view(), point); }
+  void moveTo(QWidget& view, QPoint point) {
+    QMouseEvent event(QEvent::MouseMove, QPointF(point), QPointF(view.mapToGlobal(point)), Qt::NoButton,
                       Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(&view(), &event);
+    QCoreApplication::sendEvent(&view, &event);
   }
   void clickOn(const Element& e) { pressAndRelease(pixelRect(e).center(), pixelRect(e).center()); }
 

@@ -38,12 +38,14 @@ Qt::Alignment alignmentOf(Align align) {
 }
 
 void paintLabel(QPainter& p, const Element& e) {
-  const QRect r = pixelRect(e);
+  const QFont font = gameFont(e.font);
+  QRect r = pixelRect(e);
+  if (e.autoSize) r.setWidth(std::max(r.width(), QFontMetrics(font).horizontalAdvance(shownText(e.text))));
   if (e.opaque) p.fillRect(r, color(e.backColor));
   if (e.text.empty()) return;
   p.save();
   p.setClipRect(r, Qt::IntersectClip);
-  p.setFont(gameFont(e.font));
+  p.setFont(font);
   p.setPen(color(e.foreColor));
   // Plain text, never markup; top-aligned, wrapped at the label's width and cut at its edges.
   p.drawText(r, static_cast<int>(alignmentOf(e.align) | Qt::AlignTop | Qt::TextWordWrap), shownText(e.text));
@@ -91,7 +93,8 @@ QFont gameFont(const Font& font) {
   if (font.family == "Courier New") {
     families << "Liberation Mono" << "DejaVu Sans Mono";
   } else {
-    families << "Liberation Sans" << "DejaVu Sans";
+    // Inter Black: as heavy as Arial Black and nearly as wide.
+    families << "Inter" << "Liberation Sans" << "DejaVu Sans";
   }
   f.setFamilies(families);
   // Points at 96 dots per inch, the scale the twips assume.

@@ -5,6 +5,7 @@
 #include <QImageReader>
 #include <QMessageBox>
 #include <QTime>
+#include <QWindow>
 #include <algorithm>
 
 #include "platform/application.h"
@@ -104,6 +105,7 @@ void QtHost::followWindows(bool followContents) {
     if (it == views_.end()) {
       auto* view = new WindowView(*this, *window, pictures_);
       views_[window] = view;
+      keepInFront(*view);
       view->show();
     } else if (followContents) {
       it->second->follow();
@@ -117,6 +119,17 @@ void QtHost::followWindows(bool followContents) {
     retire(it->second);
     it = views_.erase(it);
   }
+}
+
+void QtHost::keepInFront(WindowView& view) {
+  const Window* owner = app_->findWindow(view.window().keptInFrontOf);
+  WindowView* ownerView = owner != nullptr ? viewOf(*owner) : nullptr;
+  if (ownerView == nullptr) return;
+  // A transient dialog: the window manager keeps it above its owner, which it cannot hide.
+  view.setWindowFlags((view.windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog);
+  view.winId();
+  ownerView->winId();
+  view.windowHandle()->setTransientParent(ownerView->windowHandle());
 }
 
 void QtHost::retire(WindowView* view) {

@@ -3,6 +3,7 @@
 // and in play the wall clock.
 #include <QElapsedTimer>
 #include <QFont>
+#include <QMargins>
 #include <QMessageBox>
 #include <QPointer>
 #include <map>
@@ -50,6 +51,9 @@ class QtHost : public Host {
   void closeBoxPressed(Window& window);
 
   WindowView* viewOf(const Window& window) const;
+  // The window manager's frame around a window, once a window has shown it.
+  QMargins frameMargins() const { return frameMargins_; }
+  void setFrameMargins(QMargins margins) { frameMargins_ = margins; }
   bool clockArmed() const;
 
  private:
@@ -60,6 +64,7 @@ class QtHost : public Host {
   // `followContents`, the other views take over their windows' changes too.
   void followWindows(bool followContents);
   void retire(WindowView* view);
+  void keepInFront(WindowView& view);
 
   Mode mode_;
   HeadlessHost virtualDay_;  // the time of day of a scripted run
@@ -71,6 +76,7 @@ class QtHost : public Host {
   std::vector<QPointer<WindowView>> retired_;  // closed, waiting for the event loop to delete them
   bool refreshing_ = false;
   QElapsedTimer sinceRepaint_;
+  QMargins frameMargins_;
 };
 
 // Message boxes are wide enough for their caption to read in full on the frame.

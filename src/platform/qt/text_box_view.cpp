@@ -1,6 +1,7 @@
 #include "platform/qt/text_box_view.h"
 
 #include <QPainter>
+#include <QScrollBar>
 #include <algorithm>
 
 #include "platform/qt/element_painter.h"
@@ -16,6 +17,17 @@ QString shownText(const std::string& text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).replace("\r\n", "\n");
 }
 
+// The toolkit's light grey bar glares beside a dark text: give it the box's own background
+// and the grey of the game's buttons.
+void darkenScrollBar(QScrollBar& bar, Rgb background) {
+  const QString back = QColor(static_cast<QRgb>(background)).name();
+  bar.setStyleSheet(QString("QScrollBar:vertical { background: %1; width: 14px; margin: 0; }"
+                            "QScrollBar::handle:vertical { background: #404040; min-height: 24px; }"
+                            "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"
+                            "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: %1; }")
+                        .arg(back));
+}
+
 }  // namespace
 
 TextBoxView::TextBoxView(QWidget* parent, QtHost& host, Window& window, Element& element)
@@ -23,6 +35,7 @@ TextBoxView::TextBoxView(QWidget* parent, QtHost& host, Window& window, Element&
   setFrameShape(QFrame::NoFrame);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setVerticalScrollBarPolicy(element.scrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+  if (element.scrollBar) darkenScrollBar(*verticalScrollBar(), element.backColor);
   setLineWrapMode(element.multiLine ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
   setReadOnly(element.readOnly);
   setCursorWidth(0);  // the caret is the game's own block, painted below

@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QWindow>
 
 #include "platform/qt/qt_host.h"
 #include "platform/qt/text_box_view.h"
@@ -44,10 +45,28 @@ WindowView::WindowView(QtHost& host, Window& window, PictureCache& pictures)
   setWindowIcon(gameIcon());
   setAutoFillBackground(false);
   follow();
-  // Every window opens centred on the screen.
-  QRect frame(QPoint(0, 0), size());
+  centreOnScreen();
+}
+
+void WindowView::centreOnScreen() {
+  // Before it is shown, a window is placed by its frame, whose size the window manager
+  // tells only once a window is on the screen.
+  const QMargins margins = host_.frameMargins();
+  QRect frame(QPoint(0, 0), size().grownBy(margins));
   if (const QScreen* screen = QGuiApplication::primaryScreen()) frame.moveCenter(screen->availableGeometry().center());
   move(frame.topLeft());
+}
+
+void WindowView::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  if (framed_ || windowHandle() == nullptr) return;
+  const QMargins margins = windowHandle()->frameMargins();
+  if (margins.isNull()) return;
+  framed_ = true;
+  // The first window learns the frame's size on the screen: centre it again by its frame.
+  if (margins == host_.frameMargins()) return;
+  host_.setFrameMargins(margins);
+  centreOnScreen();
 }
 
 void WindowView::follow() {
@@ -57,6 +76,7 @@ void WindowView::follow() {
   const QString caption = QString::fromStdString(window_.caption);
   if (windowTitle() != caption) setWindowTitle(caption);
   followTextBoxes();
+  if (!window_.enabled) unsetCursor();
   update();
 }
 

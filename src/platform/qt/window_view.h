@@ -39,9 +39,11 @@ class WindowView : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
 
  private:
   void followTextBoxes();
+  void centreOnScreen();
 
   QtHost& host_;
   Window& window_;
@@ -49,6 +51,7 @@ class WindowView : public QWidget {
   std::uint64_t openSequence_;
   QCursor hand_;
   bool forgotten_ = false;
+  bool framed_ = false;  // the window manager's frame is known
   const Element* pressed_ = nullptr;  // under the pointer when the button went down
   std::map<const Element*, TextBoxView*> textBoxes_;
 };
