@@ -40,22 +40,5 @@ TEST(ClickAt, ADisabledWindowTakesNoClick) {
                                       "windows = Form3"}));
 }
 
-TEST(ClickAt, NeedsAnOpenWindowAndAPoint) {
-  const struct {
-    const char* script;
-    const char* error;
-  } cases[] = {
-      {"click-at Form3 10 10\n", "error: line 1: Form3 is not open\n"},
-      {"click-at Form1 10\n", "error: line 1: click-at takes a point in twips, not '10'\n"},
-      {"click-at Form1 10 ten\n", "error: line 1: click-at takes a point in twips, not '10 ten'\n"},
-      {"click-at Form1 10 10 10\n", "error: line 1: click-at takes a point in twips, not '10 10 10'\n"},
-  };
-  for (const auto& c : cases) {
-    const auto run = runScript(c.script);
-    EXPECT_EQ(run.status, 2) << c.script;
-    EXPECT_EQ(run.err, c.error) << c.script;
-  }
-}
-
 }  // namespace
 }  // namespace tw::test

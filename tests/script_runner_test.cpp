@@ -34,6 +34,10 @@ TEST(ScriptRunner, ErrorsNameTheLineAndEndWithStatusTwo) {
       {"print Form1.LV.Colour\n", "error: line 1: no property Colour\n"},
       {"type Form1.LV abc\n", "error: line 1: LV is not a text box\n"},
       {"screenshot Form1 /tmp/x.png\n", "error: line 1: cannot save a screenshot of Form1 to /tmp/x.png\n"},
+      {"click-at Form3 10 10\n", "error: line 1: Form3 is not open\n"},
+      {"click-at Form1 10\n", "error: line 1: click-at takes a point in twips, not '10'\n"},
+      {"click-at Form1 10 ten\n", "error: line 1: click-at takes a point in twips, not '10 ten'\n"},
+      {"click-at Form1 10 10 10\n", "error: line 1: click-at takes a point in twips, not '10 10 10'\n"},
   };
   for (const auto& c : cases) {
     const auto run = runScript(c.script);
