@@ -23,6 +23,7 @@ std::string usageText() {
          "  --timer-resolution MS    1 to 1000, default 16\n"
          "  --time-of-day SECONDS    where the virtual clock starts, 0 to 86399, default 0 (scripts only)\n"
          "  --program-dir DIR        the folder holding Plane/ and Save.ini (default: the executable's folder)\n"
+         "  --mute                   start muted\n"
          "  --help, --version\n";
 }
 
@@ -46,6 +47,8 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
       o.version = true;
     } else if (a == "--headless") {
       o.headless = true;
+    } else if (a == "--mute") {
+      o.mute = true;
     } else if (a == "--script") {
       o.script = args[++i];
     } else if (a == "--program-dir") {

@@ -14,6 +14,7 @@ struct CommandLine {
   int timerResolution = 16;
   int timeOfDay = 0;  // seconds since midnight where the virtual clock starts
   std::optional<std::string> programDir;
+  bool mute = false;
 };
 
 struct ParsedCommandLine {

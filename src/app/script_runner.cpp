@@ -24,6 +24,22 @@ std::string nextWord(std::string& rest) {
   return word;
 }
 
+// A Qt key name as the player makes it: modifiers, then one key.
+bool isKeyName(std::string_view key) {
+  for (std::string_view modifier : {"Ctrl+", "Shift+", "Alt+"}) {
+    if (key.starts_with(modifier)) key.remove_prefix(modifier.size());
+  }
+  if (key.size() == 1) return (key[0] >= 'A' && key[0] <= 'Z') || (key[0] >= '0' && key[0] <= '9');
+  if (key.size() >= 2 && key.size() <= 3 && key[0] == 'F' && key.find_first_not_of("0123456789", 1) == std::string_view::npos) {
+    return true;
+  }
+  for (std::string_view named : {"Up", "Down", "Left", "Right", "Return", "Enter", "Space", "Tab", "Escape",
+                                 "Backspace", "Delete", "Insert", "Home", "End", "PgUp", "PgDown"}) {
+    if (key == named) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 ScriptRunner::ScriptRunner(Application& app, std::ostream& out, std::ostream& err)
@@ -90,6 +106,20 @@ std::string ScriptRunner::execute(const std::string& line) {
     const auto top = toNumber(nextWord(rest));
     if (!left || !top || !rest.empty()) return "click-at takes a point in twips, not '" + point + "'";
     app_.clickAt(*w, static_cast<float>(*left), static_cast<float>(*top));
+    app_.settle();
+    return {};
+  }
+  if (command == "key" || command == "minimize") {
+    const std::string name = nextWord(rest);
+    Window* w = app_.findWindow(name);
+    if (w == nullptr) return "unknown window " + name;
+    if (!w->isOpen()) return name + " is not open";
+    if (command == "minimize") {
+      app_.minimize(*w);
+    } else {
+      if (!isKeyName(rest)) return "unknown key '" + rest + "'";
+      app_.key(*w, rest);
+    }
     app_.settle();
     return {};
   }

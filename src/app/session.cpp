@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iostream>
 
+#include "app/preferences.h"
 #include "app/program_dir.h"
 #include "app/script_runner.h"
 #include "game/game_windows.h"
@@ -14,6 +15,7 @@ namespace tw {
 
 AppOptions appOptionsFor(const CommandLine& options) {
   AppOptions app{options.timerResolution};
+  app.muted = options.mute || savedMute(preferencesPath());
   if (options.programDir) {
     app.programDir = *options.programDir;
     return app;
@@ -37,6 +39,7 @@ int runScriptFile(Application& app, const std::string& file, std::ostream& out, 
     }
   }
   app.setEventSink([&out](const std::string& line) { out << line << '\n'; });
+  keepMuteChoice(app);
   addGameWindows(app);
   startGame(app);
   ScriptRunner runner(app, out, err);

@@ -27,7 +27,7 @@ Form1::Form1(Application& app)
       Nuovo(addTimer("Nuovo", 5000, false, [this] { spawnTick(); })),
       Nascondi(addTimer("Nascondi", 5000, false, [this] { hideTick(); })),
       Carica(addTimer("Carica", 100, false, [this] { loadTick(); })) {
-  caption = "Tarmac Warden - an air traffic control game by the Tarmac Warden developers";
+  caption = captionFor(app.muted());
   clientWidth = kOuterWidth - 120;
   clientHeight = kOuterHeight - 510;
   frameWidth = 120;
@@ -102,7 +102,10 @@ void Form1::startUp() {
   }
 }
 
-void Form1::closing() { app().open(app().form<Form2>()); }
+void Form1::closing() {
+  // Ctrl+Q ends the program: no menu comes back.
+  if (!app().quitting()) app().open(app().form<Form2>());
+}
 
 void Form1::resized() {
   // The size lock: the player cannot resize the game screen.

@@ -82,6 +82,9 @@ class Form1 : public Window {
   void focusGained(Element& element) override;
   void textChanged(Element& element) override;
   void resized() override;
+  bool keyPressed(std::string_view key) override;
+  void minimized() override;
+  void muteChanged(bool muted) override;
 
   // Routines of the screen.
   void FermaTutto();
@@ -128,6 +131,11 @@ class Form1 : public Window {
   void crashGameOver();
   // The level is done: on to the next-level window.
   void changeLevel();
+
+  // The caption, which tells a muted game.
+  static std::string captionFor(bool muted);
+  // Tab and Shift+Tab: a click on the next or previous shown plane after the selected one.
+  void clickNeighbourPlane(int step);
 
   // Clicks.
   void pauseClick();                      // Label4

@@ -29,11 +29,12 @@ Element styled(Element e, Rgb color, Align align = Align::Left) {
   return e;
 }
 
-Element button(Element e) {
+Element button(Element e, std::string tooltip) {
   e = styled(std::move(e), kButtonText, Align::Center);
   e.backColor = kButtonBack;
   e.opaque = true;
   e.handPointer = true;
+  e.tooltip = std::move(tooltip);
   return e;
 }
 
@@ -105,8 +106,9 @@ void Form1::build() {
   Stars = {&add(star)};
 
   planes.clear();
-  planes.push_back(PlaneRecord{&add(picture("Aereo", 0, "south", board::kOrigin, board::kOrigin)),
-                               "A - 1", "", "1000", "", "2", "1", "", "250"});
+  Element sprite = picture("Aereo", 0, "south", board::kOrigin, board::kOrigin);
+  sprite.tooltip = "Select this plane (Tab: the next one)";  // the copies too
+  planes.push_back(PlaneRecord{&add(sprite), "A - 1", "", "1000", "", "2", "1", "", "250"});
 
   Lin5 = &add(sweepLine("Lin5", 6120, 720, 15, 5535));
   Ln6 = &add(sweepLine("Ln6", 720, 720, 5535, 15));
@@ -118,9 +120,9 @@ void Form1::build() {
 
   add(styled(label("LET", "Land:", 6360, 5400, 855, 375), kLegend)).index = 8;
   Salvati = &add(styled(label("Salvati", "", 7200, 5400, 855, 375), kValue));
-  Label4 = &add(button(label("Label4", "||", 8280, 5280, 1095, 375)));
-  Label3 = &add(button(label("Label3", "Load", 9480, 5280, 1095, 375)));
-  Label2 = &add(button(label("Label2", "Save", 10680, 5280, 1095, 375)));
+  Label4 = &add(button(label("Label4", "||", 8280, 5280, 1095, 375), "Pause (P or Space)"));
+  Label3 = &add(button(label("Label3", "Load", 9480, 5280, 1095, 375), "Load the saved game (Ctrl+O)"));
+  Label2 = &add(button(label("Label2", "Save", 10680, 5280, 1095, 375), "Save the game (Ctrl+S)"));
   add(styled(label("LET", "Level:", 6360, 5880, 855, 375), kLegend)).index = 5;
   LV = &add(styled(label("LV", "1", 7200, 5880, 495, 375), kValue));
   add(styled(label("LET", "Clicks:", 7680, 5880, 855, 375), kLegend)).index = 6;
@@ -158,12 +160,14 @@ void Form1::build() {
   inPanel(styled(label("LET", "Destination:", 0, 960, 1575, 375), kLegend)).index = 2;
   DT = &inPanel(styled(label("DT", "", 1680, 960, 975, 375), kValue));
   const char* designs[] = {"north", "south", "east", "west"};
+  const char* tooltips[] = {"North (Up)", "South (Down)", "East, to the left (Left)", "West, to the right (Right)"};
   const float lefts[] = {120, 840, 1560, 2280};
   for (int k = 0; k < 4; ++k) {
-    DestAereo[static_cast<std::size_t>(k)] =
-        &inPanel(picture("DestAereo", k, designs[k], lefts[k], k == 0 ? 1440 : 1560));
+    Element& heading = inPanel(picture("DestAereo", k, designs[k], lefts[k], k == 0 ? 1440 : 1560));
+    heading.tooltip = tooltips[k];
+    DestAereo[static_cast<std::size_t>(k)] = &heading;
   }
-  Label1 = &inPanel(button(label("Label1", "Land", 3000, 1680, 2175, 375)));
+  Label1 = &inPanel(button(label("Label1", "Land", 3000, 1680, 2175, 375), "Land the plane (Enter or L)"));
 
   Element log = label("Text1", "", 120, 6360, 11655, 2295);
   log.kind = ElementKind::TextBox;

@@ -32,6 +32,7 @@ void Form3::build() {
   level.autoSize = true;
   LV = &add(level);
   Label1 = &add(buttonLabel("Label1", "Continue", {1440, 2160, 2055, 375}, 12.0f));
+  Label1->tooltip = "Continue (Enter or Space)";
 
   Element plane = textLabel("Aereo", "", {0, 480, 600, 600}, 12.0f, 0xFFFFFF);
   plane.kind = ElementKind::Picture;
@@ -46,7 +47,10 @@ void Form3::build() {
 void Form3::startUp() {
   app().close(app().form<Form2>());
   Passo = 10;
+  frame(Label1);
 }
+
+bool Form3::keyPressed(std::string_view key) { return chooseByKeys(key, {Label1}); }
 
 void Form3::click(Element& element) {
   // "Continue" starts the animation the menus start at once.

@@ -39,7 +39,15 @@ void Form2::build() {
               0));
 }
 
-void Form2::startUp() { Suona(app(), "8"); }
+void Form2::startUp() {
+  Suona(app(), "8");
+  frame(find("Label1"));
+}
+
+bool Form2::keyPressed(std::string_view key) {
+  // Top to bottom, as they stand.
+  return chooseByKeys(key, {find("Label1"), find("Label2"), find("Label5"), find("Label3"), find("Label4")});
+}
 
 void Form2::click(Element& element) {
   if (element.name == "Label1") {

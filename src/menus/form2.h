@@ -12,6 +12,7 @@ class Form2 : public Window {
   explicit Form2(Application& app);
 
   void click(Element& element) override;
+  bool keyPressed(std::string_view key) override;
 
  private:
   void build() override;

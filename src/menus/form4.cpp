@@ -4,6 +4,7 @@
 
 #include "menus/form2.h"
 #include "menus/menu_elements.h"
+#include "platform/application.h"
 
 namespace tw {
 
@@ -73,5 +74,11 @@ void Form4::build() {
 }
 
 void Form4::closing() { setMenuEnabled(app(), true); }
+
+bool Form4::keyPressed(std::string_view key) {
+  if (key != "Escape") return false;
+  app().closeBox(*this);
+  return true;
+}
 
 }  // namespace tw

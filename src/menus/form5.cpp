@@ -5,6 +5,7 @@
 #include "levels/level_table.h"
 #include "menus/form2.h"
 #include "menus/menu_elements.h"
+#include "platform/application.h"
 
 namespace tw {
 
@@ -25,12 +26,33 @@ Form5::Form5(Application& app) : Window(app, std::string(kName)) {
 void Form5::build() {
   for (int i = 0; i < kBossButton; ++i) {
     const Box box{kColumns[i % 5], i < 5 ? 120.0f : 840.0f, kSquare, kSquare};
-    add(indexed(buttonLabel("XX", std::to_string(i + 1), box, kPoints), i));
+    add(indexed(buttonLabel("XX", std::to_string(i + 1), box, kPoints), i)).tooltip =
+        "Level " + std::to_string(i + 1) + " (key " + std::to_string((i + 1) % 10) + ")";
   }
-  add(indexed(buttonLabel("XX", "Boss Level!", {120, 1560, 3495, kSquare}, kPoints), kBossButton));
+  add(indexed(buttonLabel("XX", "Boss Level!", {120, 1560, 3495, kSquare}, kPoints), kBossButton)).tooltip =
+      "The boss level (B)";
 }
 
-void Form5::startUp() { setMenuEnabled(app(), false); }
+void Form5::startUp() {
+  setMenuEnabled(app(), false);
+  frame(find("XX", 0));
+}
+
+bool Form5::keyPressed(std::string_view key) {
+  if (key == "Escape") {
+    app().closeBox(*this);
+    return true;
+  }
+  // 1 to 9 and 0 (for 10) choose their level, B the boss level.
+  if (key.size() == 1 && ((key[0] >= '0' && key[0] <= '9') || key[0] == 'B')) {
+    const int index = key[0] == 'B' ? kBossButton : key[0] == '0' ? 9 : key[0] - '1';
+    if (Element* button = find("XX", index)) app().click(*button);
+    return true;
+  }
+  std::vector<Element*> buttons;
+  for (int i = 0; i <= kBossButton; ++i) buttons.push_back(find("XX", i));
+  return chooseByKeys(key, buttons);
+}
 
 void Form5::closing() { setMenuEnabled(app(), true); }
 

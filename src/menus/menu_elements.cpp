@@ -26,6 +26,7 @@ Element buttonLabel(std::string name, std::string text, Box box, float points) {
   e.backColor = kButtonBack;
   e.opaque = true;
   e.handPointer = true;
+  e.tooltip = "Up and Down move the frame; Enter or Space press it";
   return e;
 }
 

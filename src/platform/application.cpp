@@ -8,7 +8,7 @@
 namespace tw {
 
 Application::Application(Host& host, AppOptions options)
-    : host_(host), options_(std::move(options)), scheduler_(options_.timerResolution) {}
+    : host_(host), options_(std::move(options)), scheduler_(options_.timerResolution), muted_(options_.muted) {}
 
 Application::~Application() = default;
 
@@ -60,7 +60,7 @@ void Application::emit(const std::string& line) {
 
 void Application::playSound(std::string_view cue, const std::string& path) {
   emit("sound: " + std::string(cue));
-  host_.playSound(path);
+  if (!muted_) host_.playSound(path);
 }
 
 void Application::showMessage(const std::string& text) {
@@ -121,6 +121,36 @@ void Application::type(Element& box, const std::string& keys) {
   window->setText(box, box.text.substr(0, static_cast<std::size_t>(box.selStart)) + keys +
                            box.text.substr(static_cast<std::size_t>(box.selStart)));
   box.selStart += static_cast<int>(keys.size());
+}
+
+bool Application::key(Window& window, std::string_view key) {
+  if (!window.isOpen()) return false;
+  if (key == "Ctrl+Q") {
+    quit();
+    return true;
+  }
+  if (key == "M") {
+    setMuted(!muted_);
+    if (muteListener_) muteListener_(muted_);
+    return true;
+  }
+  return window.enabled && window.keyPressed(key);
+}
+
+void Application::minimize(Window& window) {
+  if (window.isOpen()) window.minimized();
+}
+
+void Application::quit() {
+  quitting_ = true;
+  const auto open = openWindows();
+  for (auto it = open.rbegin(); it != open.rend(); ++it) close(**it);
+  quitting_ = false;
+}
+
+void Application::setMuted(bool muted) {
+  muted_ = muted;
+  for (const auto& w : windows_) w->muteChanged(muted);
 }
 
 void Application::advanceTo(std::int64_t time) {

@@ -19,6 +19,7 @@ struct AppOptions {
   std::string programDir = ".";
   // The program folder is the shared data of an installed game: saves never go there.
   bool installedData = false;
+  bool muted = false;
 };
 
 class Application {
@@ -71,6 +72,20 @@ class Application {
   void clickAt(Window& window, float x, float y);
   void closeBox(Window& window);
   void type(Element& box, const std::string& keys);
+  // A key pressed in a window, by its Qt name; true when the game took it. Ctrl+Q and M
+  // mean the same in every window.
+  bool key(Window& window, std::string_view key);
+  void minimize(Window& window);
+
+  // Ends the program at once: every window closes, and a game running is lost.
+  void quit();
+  bool quitting() const { return quitting_; }
+
+  // Muted, the cues are still requested and reported, but not heard.
+  bool muted() const { return muted_; }
+  void setMuted(bool muted);
+  // Told of every change the player makes, so the choice can be kept for the next run.
+  void setMuteListener(std::function<void(bool)> listener) { muteListener_ = std::move(listener); }
 
   // Time: the virtual clock ticks each timer at its due moment; the wall clock ticks what is due.
   void advanceTo(std::int64_t time);
@@ -92,6 +107,9 @@ class Application {
   std::uint64_t openCounter_ = 0;
   std::vector<std::unique_ptr<Element>> discarded_;
   std::function<void(const std::string&)> sink_;
+  bool quitting_ = false;
+  bool muted_;
+  std::function<void(bool)> muteListener_;
 };
 
 }  // namespace tw

@@ -44,6 +44,8 @@ struct Element {
   bool handPointer = false;
   // Drawn where it stands, but clicks and the pointer pass through it to what lies beneath.
   bool decoration = false;
+  // Shown when the pointer rests on it: what it does and its keys.
+  std::string tooltip;
 
   // Pictures: the design picture is drawn until a file is loaded.
   std::string designPicture;  // key of a picture that ships with the program

@@ -195,7 +195,14 @@ std::optional<NameRef> parseName(std::string_view text) {
   return ref;
 }
 
+// The program's own state, named Program.Muted.
+constexpr std::string_view kProgram = "Program";
+
 Access readName(Application& app, const NameRef& ref) {
+  if (ref.window == kProgram) {
+    if (ref.element == "Muted" && ref.index < 0 && ref.property.empty()) return ok(boolText(app.muted()));
+    return fail("unknown name " + ref.window + "." + ref.element);
+  }
   Window* w = app.findWindow(ref.window);
   if (w == nullptr) return fail("unknown window " + ref.window);
   if (w->isOpen()) {
@@ -218,6 +225,13 @@ Access readName(Application& app, const NameRef& ref) {
 }
 
 std::string writeName(Application& app, const NameRef& ref, const std::string& value) {
+  if (ref.window == kProgram) {
+    if (ref.element != "Muted" || ref.index >= 0 || !ref.property.empty()) return "unknown name " + ref.window + "." + ref.element;
+    const auto b = parseBool(value);
+    if (!b) return "not true or false: " + value;
+    app.setMuted(*b);
+    return {};
+  }
   Window* w = app.findWindow(ref.window);
   if (w == nullptr) return "unknown window " + ref.window;
   if (w->isOpen()) {

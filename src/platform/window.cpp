@@ -1,5 +1,7 @@
 #include "platform/window.h"
 
+#include <algorithm>
+
 #include "platform/application.h"
 
 namespace tw {
@@ -65,6 +67,29 @@ Timer& Window::addTimer(std::string name, std::int32_t designInterval, bool enab
   return *timers_.back();
 }
 
+bool Window::chooseByKeys(std::string_view key, const std::vector<Element*>& entries) {
+  const bool forward = key == "Down" || key == "Tab";
+  const bool backward = key == "Up" || key == "Shift+Tab";
+  if (key == "Return" || key == "Enter" || key == "Space") {
+    if (framed_ != nullptr) app_.click(*framed_);
+    return true;
+  }
+  if (!forward && !backward) return false;
+  std::vector<Element*> shown;
+  for (Element* e : entries) {
+    if (e->shown()) shown.push_back(e);
+  }
+  if (shown.empty()) return true;
+  const auto at = std::find(shown.begin(), shown.end(), framed_);
+  if (at == shown.end()) {
+    framed_ = forward ? shown.front() : shown.back();
+  } else {
+    const auto i = static_cast<std::size_t>(at - shown.begin());
+    framed_ = shown[(i + (forward ? 1 : shown.size() - 1)) % shown.size()];
+  }
+  return true;
+}
+
 void Window::openNow(std::uint64_t sequence) {
   open_ = true;
   // A window always opens enabled, whatever it was when it last closed.
@@ -72,6 +97,7 @@ void Window::openNow(std::uint64_t sequence) {
   openSequence_ = sequence;
   stackCounter_ = 0;
   focus_ = nullptr;
+  framed_ = nullptr;
   build();
   for (auto& t : timers_) t->reset();
 }
@@ -80,6 +106,7 @@ std::vector<std::unique_ptr<Element>> Window::closeNow() {
   for (auto& t : timers_) t->stop();
   open_ = false;
   focus_ = nullptr;
+  framed_ = nullptr;
   byName_.clear();
   auto discarded = std::move(elements_);
   elements_.clear();

@@ -68,8 +68,15 @@ class Window {
   // Texts kept outside drawn elements but still named, such as per-plane fields.
   virtual std::string* field(std::string_view /*name*/, int /*index*/) { return nullptr; }
 
+  // The entry that Enter and Space press, drawn with a focus frame; null for none.
+  Element* framed() const { return framed_; }
+
   // Events, dispatched by the application.
   virtual void click(Element&) {}
+  // A key the player pressed, by its Qt name ("Up", "Ctrl+S"); true when the window took it.
+  virtual bool keyPressed(std::string_view /*key*/) { return false; }
+  virtual void minimized() {}
+  virtual void muteChanged(bool /*muted*/) {}
   virtual void focusGained(Element&) {}
   virtual void textChanged(Element&) {}
   virtual void resized() {}
@@ -78,6 +85,11 @@ class Window {
   Timer& addTimer(std::string name, std::int32_t designInterval, bool enabledAtOpen,
                   std::function<void()> tick);
   void addVariable(std::string name, std::int16_t& variable) { variables_[std::move(name)] = &variable; }
+
+  // Up, Down, Tab and Shift+Tab move the frame over `entries` (their shown ones, wrapping);
+  // Return, Enter and Space press the framed entry. True when the key was one of these.
+  bool chooseByKeys(std::string_view key, const std::vector<Element*>& entries);
+  void frame(Element* entry) { framed_ = entry; }
 
   virtual void build() = 0;  // lays out the design elements
   virtual void startUp() {}
@@ -95,6 +107,7 @@ class Window {
   std::uint64_t openSequence_ = 0;
   std::uint64_t stackCounter_ = 0;
   Element* focus_ = nullptr;
+  Element* framed_ = nullptr;
   std::vector<std::unique_ptr<Element>> elements_;
   std::map<std::string, std::vector<Element*>, std::less<>> byName_;
   std::vector<std::unique_ptr<Timer>> timers_;

@@ -4,9 +4,11 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QTimer>
+#include <QKeyEvent>
 #include <QScreen>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -154,6 +156,29 @@ TEST(QtView, AMessageBoxShowsOverTheScreenAsTheHandlerLeftIt) {
   QFont bold = QApplication::font();
   bold.setBold(true);
   EXPECT_GE(boxWidth, QFontMetrics(bold).horizontalAdvance("Tarmac Warden") + 4 * 24);
+}
+
+TEST(QtView, KeysReachTheGameWhereverTheFocusIs) {
+  QtGame game(QtHost::Mode::Play);
+  Form1& f = game.form1();
+  game.view().activateWindow();
+  QCoreApplication::processEvents();
+  QWidget* focused = QApplication::focusWidget();
+  // The log, which would move its own caret on an arrow key.
+  ASSERT_NE(qobject_cast<QPlainTextEdit*>(focused), nullptr);
+  for (const auto& [key, picture] : {std::pair{Qt::Key_Left, "e.jpg"}, std::pair{Qt::Key_Up, "n.jpg"}}) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QCoreApplication::sendEvent(focused, &press);
+    EXPECT_EQ(f.planes[0].Aereo->picture, picture);
+  }
+  EXPECT_EQ(std::count(game.events().begin(), game.events().end(), "sound: 7"), 2);
+  // Minimised, the game pauses; shown again, it stays paused.
+  game.view().showMinimized();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(f.Label4->text, ">");
+  game.view().showNormal();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(f.Label4->text, ">");
 }
 
 TEST(QtView, ClosingTheGameScreenOpensTheMenuInItsOwnView) {

@@ -13,6 +13,8 @@ namespace {
 
 QColor color(Rgb rgb) { return QColor(static_cast<QRgb>(rgb)); }
 
+constexpr Rgb kFocusFrame = 0xFF8000;
+
 QString shownText(const std::string& text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).replace("\r\n", "\n");
 }
@@ -122,6 +124,13 @@ void paintWindow(QPainter& painter, const Window& window, PictureCache& pictures
       painter.setClipping(false);
     }
     paintElement(painter, *e, pictures);
+  }
+  painter.setClipping(false);
+  if (const Element* framed = window.framed(); framed != nullptr && framed->shown()) {
+    // The entry that Enter presses, ringed just outside its edge.
+    painter.setPen(QPen(color(kFocusFrame), 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(pixelRect(*framed).adjusted(-3, -3, 2, 2));
   }
 }
 

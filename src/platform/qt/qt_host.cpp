@@ -192,6 +192,21 @@ void QtHost::typed(Window& window, Element& box, std::string text, int selStart)
   app_->settle();
 }
 
+bool QtHost::keyPressed(Window& window, const std::string& key) {
+  if (!takesInput() || key.empty()) return false;
+  catchUp();
+  const bool taken = app_->key(window, key);
+  app_->settle();
+  return taken;
+}
+
+void QtHost::minimized(Window& window) {
+  if (!takesInput()) return;
+  catchUp();
+  app_->minimize(window);
+  app_->settle();
+}
+
 void QtHost::closeBoxPressed(Window& window) {
   if (!takesInput()) return;
   catchUp();

@@ -49,6 +49,9 @@ class QtHost : public Host {
   void focused(Window& window, Element& box);
   void typed(Window& window, Element& box, std::string text, int selStart);
   void closeBoxPressed(Window& window);
+  // True when the game took the key; otherwise the widget may use it.
+  bool keyPressed(Window& window, const std::string& key);
+  void minimized(Window& window);
 
   WindowView* viewOf(const Window& window) const;
   // The window manager's frame around a window, once a window has shown it.

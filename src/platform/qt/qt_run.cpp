@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <iostream>
 
+#include "app/preferences.h"
 #include "app/session.h"
 #include "game/game_windows.h"
 #include "platform/application.h"
@@ -16,6 +17,7 @@ int play(const CommandLine& options) {
   QtHost host(QtHost::Mode::Play);
   Application app(host, appOptionsFor(options));
   host.attach(app);
+  keepMuteChoice(app);
   addGameWindows(app);
   startGame(app);
   // The host ends the loop when the last window has closed.

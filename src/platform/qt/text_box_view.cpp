@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "platform/qt/element_painter.h"
+#include "platform/qt/key_names.h"
 #include "platform/qt/qt_host.h"
 #include "platform/qt/text_positions.h"
 #include "platform/window.h"
@@ -130,6 +131,16 @@ void TextBoxView::focusInEvent(QFocusEvent* event) {
 void TextBoxView::focusOutEvent(QFocusEvent* event) {
   QPlainTextEdit::focusOutEvent(event);
   viewport()->update();
+}
+
+bool TextBoxView::event(QEvent* event) {
+  // Before the widget's own use of arrows and Tab: the game screen's keys work wherever the focus is.
+  if (event->type() == QEvent::KeyPress && !forgotten_ &&
+      host_.keyPressed(window_, keyName(static_cast<QKeyEvent&>(*event)))) {
+    event->accept();
+    return true;
+  }
+  return QPlainTextEdit::event(event);
 }
 
 void TextBoxView::mouseReleaseEvent(QMouseEvent* event) {

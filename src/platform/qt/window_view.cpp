@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QWindow>
 
+#include "platform/qt/key_names.h"
 #include "platform/qt/qt_host.h"
 #include "platform/qt/text_box_view.h"
 #include "platform/window.h"
@@ -134,6 +135,16 @@ void WindowView::mouseMoveEvent(QMouseEvent* event) {
   } else {
     unsetCursor();
   }
+  setToolTip(e ? QString::fromStdString(e->tooltip) : QString());
+}
+
+void WindowView::keyPressEvent(QKeyEvent* event) {
+  if (forgotten_ || !host_.keyPressed(window_, keyName(*event))) QWidget::keyPressEvent(event);
+}
+
+void WindowView::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (!forgotten_ && event->type() == QEvent::WindowStateChange && isMinimized()) host_.minimized(window_);
 }
 
 void WindowView::closeEvent(QCloseEvent* event) {
