@@ -19,10 +19,14 @@ std::string usageText() {
   return "usage: tarmac-warden                               play\n"
          "       tarmac-warden --script FILE                 run a script against the real windows\n"
          "       tarmac-warden --headless --script FILE      run a script with no display\n"
+         "       tarmac-warden --demo                        the autopilot plays in the windows\n"
+         "       tarmac-warden --headless --demo             the autopilot plays with no display, on the virtual clock\n"
          "  FILE may be - for standard input\n"
          "  --timer-resolution MS    1 to 1000, default 16\n"
-         "  --time-of-day SECONDS    where the virtual clock starts, 0 to 86399, default 0 (scripts only)\n"
+         "  --time-of-day SECONDS    where the virtual clock starts, 0 to 86399, default 0 (scripts and headless demo)\n"
          "  --program-dir DIR        the folder holding Plane/ and Save.ini (default: the executable's folder)\n"
+         "  --level N                0 to 11: the demo's first game starts at this level (default 1)\n"
+         "  --games N                1 to 100000: the headless demo plays N games, then ends (default 1)\n"
          "  --mute                   start muted\n"
          "  --help, --version\n";
 }
@@ -33,10 +37,12 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
   ParsedCommandLine parsed;
   CommandLine& o = parsed.options;
   bool timeOfDayGiven = false;
+  bool levelGiven = false;
+  bool gamesGiven = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
     const bool takesValue = a == "--script" || a == "--timer-resolution" || a == "--time-of-day" ||
-                            a == "--program-dir";
+                            a == "--program-dir" || a == "--level" || a == "--games";
     if (takesValue && i + 1 >= args.size()) {
       parsed.error = a + " needs a value";
       return parsed;
@@ -49,6 +55,18 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
       o.headless = true;
     } else if (a == "--mute") {
       o.mute = true;
+    } else if (a == "--demo") {
+      o.demo = true;
+    } else if (a == "--level" || a == "--games") {
+      const bool level = a == "--level";
+      const auto n = level ? wholeIn(args[++i], 0, 11) : wholeIn(args[++i], 1, 100000);
+      if (!n) {
+        parsed.error = level ? "--level takes a level from 0 to 11, not '" + args[i] + "'"
+                             : "--games takes a whole number from 1 to 100000, not '" + args[i] + "'";
+        return parsed;
+      }
+      (level ? levelGiven : gamesGiven) = true;
+      (level ? o.level : o.games) = *n;
     } else if (a == "--script") {
       o.script = args[++i];
     } else if (a == "--program-dir") {
@@ -74,10 +92,16 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
     }
   }
   if (o.help || o.version) return parsed;
-  if (o.headless && !o.script) {
-    parsed.error = "--headless needs --script FILE";
-  } else if (timeOfDayGiven && !o.script) {
-    parsed.error = "--time-of-day is for scripts only";
+  if (o.demo && o.script) {
+    parsed.error = "--demo and --script do not go together";
+  } else if (o.headless && !o.script && !o.demo) {
+    parsed.error = "--headless needs --script FILE or --demo";
+  } else if (timeOfDayGiven && !o.script && !(o.demo && o.headless)) {
+    parsed.error = "--time-of-day is for scripts and the headless demo";
+  } else if (levelGiven && !o.demo) {
+    parsed.error = "--level is for the demo";
+  } else if (gamesGiven && !(o.demo && o.headless)) {
+    parsed.error = "--games is for the headless demo";
   }
   return parsed;
 }

@@ -15,6 +15,9 @@ struct CommandLine {
   int timeOfDay = 0;  // seconds since midnight where the virtual clock starts
   std::optional<std::string> programDir;
   bool mute = false;
+  bool demo = false;  // the autopilot plays
+  int level = 1;      // the demo's first level
+  int games = 1;      // games the headless demo plays
 };
 
 struct ParsedCommandLine {

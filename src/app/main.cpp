@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/command_line.h"
+#include "app/demo.h"
 #include "app/session.h"
 #include "platform/qt/qt_run.h"
 
@@ -23,6 +24,7 @@ int main(int argc, char** argv) {
     std::cout << tw::versionText() << '\n';
     return 0;
   }
+  if (options.headless && options.demo) return tw::runHeadlessDemo(options, std::cout, std::cerr);
   if (options.headless) return tw::runHeadless(options, std::cout, std::cerr);
   return tw::runWithQt(options, argc, argv);
 }

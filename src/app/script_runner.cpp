@@ -3,6 +3,7 @@
 #include <istream>
 #include <ostream>
 
+#include "autopilot/autopilot.h"
 #include "platform/application.h"
 #include "platform/field.h"
 #include "platform/properties.h"
@@ -44,6 +45,8 @@ bool isKeyName(std::string_view key) {
 
 ScriptRunner::ScriptRunner(Application& app, std::ostream& out, std::ostream& err)
     : app_(app), out_(out), err_(err) {}
+
+ScriptRunner::~ScriptRunner() { app_.setQuietHook(nullptr); }
 
 int ScriptRunner::run(std::istream& script) {
   std::string line;
@@ -155,6 +158,17 @@ std::string ScriptRunner::execute(const std::string& line) {
     const std::string error = writeName(app_, *ref, rest);
     app_.settle();
     return error;
+  }
+  if (command == "autopilot") {
+    if (rest == "on") {
+      if (!autopilot_) autopilot_ = std::make_unique<Autopilot>(app_, -1);
+      app_.setQuietHook([pilot = autopilot_.get()] { pilot->act(); });
+    } else if (rest == "off") {
+      app_.setQuietHook(nullptr);
+    } else {
+      return "autopilot takes on or off, not '" + rest + "'";
+    }
+    return {};
   }
   if (command == "time") {
     out_ << "time = " << app_.scheduler().now() << '\n';

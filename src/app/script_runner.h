@@ -1,15 +1,18 @@
 #pragma once
 // Runs a script of player actions and checks against the game, printing what happens.
 #include <iosfwd>
+#include <memory>
 #include <string>
 
 namespace tw {
 
 class Application;
+class Autopilot;
 
 class ScriptRunner {
  public:
   ScriptRunner(Application& app, std::ostream& out, std::ostream& err);
+  ~ScriptRunner();
   // Runs to the script's end or until the last window closes. Returns the exit status.
   int run(std::istream& script);
 
@@ -20,6 +23,7 @@ class ScriptRunner {
   Application& app_;
   std::ostream& out_;
   std::ostream& err_;
+  std::unique_ptr<Autopilot> autopilot_;
 };
 
 }  // namespace tw

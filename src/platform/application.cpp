@@ -154,11 +154,12 @@ void Application::setMuted(bool muted) {
 }
 
 void Application::advanceTo(std::int64_t time) {
+  if (quietHook_) quietHook_();
   while (Timer* t = scheduler_.next()) {
     if (t->due() > time) break;
     scheduler_.setNow(std::max(scheduler_.now(), t->due()));
     t->fire();
-    settle();
+    afterTick();
   }
   scheduler_.setNow(std::max(scheduler_.now(), time));
 }
@@ -169,8 +170,15 @@ void Application::runDue(std::int64_t now) {
   while (Timer* t = scheduler_.next()) {
     if (t->due() > scheduler_.now()) break;
     t->fire();
-    settle();
+    afterTick();
   }
+}
+
+void Application::afterTick() {
+  settle();
+  if (!quietHook_) return;
+  const Timer* next = scheduler_.next();
+  if (next == nullptr || next->due() > scheduler_.now()) quietHook_();
 }
 
 void Application::settle() {

@@ -90,6 +90,9 @@ class Application {
   // Time: the virtual clock ticks each timer at its due moment; the wall clock ticks what is due.
   void advanceTo(std::int64_t time);
   void runDue(std::int64_t now);
+  // Called at every quiet moment of the clock, when each handler due so far has run: where
+  // the autopilot makes its clicks.
+  void setQuietHook(std::function<void()> hook) { quietHook_ = std::move(hook); }
 
   // Ends one top-level event: discarded elements go, the host redraws.
   void settle();
@@ -98,6 +101,8 @@ class Application {
   bool acceptsInput(const Element& element) const;
   Window* ownerOf(const Element& element) const;
   void emit(const std::string& line);
+  // After a tick: when nothing else is due now, the moment is quiet.
+  void afterTick();
 
   Host& host_;
   AppOptions options_;
@@ -110,6 +115,7 @@ class Application {
   bool quitting_ = false;
   bool muted_;
   std::function<void(bool)> muteListener_;
+  std::function<void()> quietHook_;
 };
 
 }  // namespace tw

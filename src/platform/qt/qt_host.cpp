@@ -5,6 +5,7 @@
 #include <QImageReader>
 #include <QMessageBox>
 #include <QTime>
+#include <QTimer>
 #include <QWindow>
 #include <algorithm>
 
@@ -22,6 +23,7 @@ namespace {
 constexpr int kScriptRepaintMs = 16;
 
 const QString kMessageCaption = QStringLiteral("Tarmac Warden");
+constexpr int kDemoMessageMs = 2000;
 
 }  // namespace
 
@@ -56,6 +58,15 @@ void QtHost::attach(Application& app) {
   if (mode_ == Mode::Play) clock_ = std::make_unique<GameClock>(app);
 }
 
+void QtHost::startDemo(std::function<void()> end) { endDemo_ = std::move(end); }
+
+void QtHost::playerActs() {
+  if (!endDemo_) return;
+  auto end = std::move(endDemo_);
+  endDemo_ = nullptr;
+  end();
+}
+
 void QtHost::showMessage(const std::string& text) {
   if (mode_ == Mode::Script) return;  // answered with OK at once
   // The box waits over the screen as the handler has left it, not as it was before.
@@ -63,6 +74,8 @@ void QtHost::showMessage(const std::string& text) {
   for (auto& [window, view] : views_) view->repaint();
   QMessageBox box(QMessageBox::Information, kMessageCaption, QString::fromStdString(text), QMessageBox::Ok);
   makeRoomForCaption(box);
+  // In the demo nobody is there to press OK.
+  if (endDemo_) QTimer::singleShot(kDemoMessageMs, &box, &QMessageBox::accept);
   box.exec();
 }
 
@@ -172,6 +185,7 @@ void QtHost::catchUp() {
 
 void QtHost::clicked(Element& element) {
   if (!takesInput()) return;
+  playerActs();
   catchUp();
   app_->click(element);
   app_->settle();
@@ -186,6 +200,7 @@ void QtHost::focused(Window& window, Element& box) {
 
 void QtHost::typed(Window& window, Element& box, std::string text, int selStart) {
   if (!takesInput()) return;
+  playerActs();
   catchUp();
   window.setText(box, std::move(text));
   box.selStart = selStart;
@@ -194,6 +209,7 @@ void QtHost::typed(Window& window, Element& box, std::string text, int selStart)
 
 bool QtHost::keyPressed(Window& window, const std::string& key) {
   if (!takesInput() || key.empty()) return false;
+  playerActs();
   catchUp();
   const bool taken = app_->key(window, key);
   app_->settle();
@@ -209,6 +225,7 @@ void QtHost::minimized(Window& window) {
 
 void QtHost::closeBoxPressed(Window& window) {
   if (!takesInput()) return;
+  playerActs();
   catchUp();
   app_->closeBox(window);
   app_->settle();

@@ -2,6 +2,7 @@
 // The host of the real windows: a view per open window, message boxes, sound, pictures,
 // and in play the wall clock.
 #include <QElapsedTimer>
+#include <functional>
 #include <QFont>
 #include <QMargins>
 #include <QMessageBox>
@@ -35,6 +36,11 @@ class QtHost : public Host {
 
   // The application this host serves; it is made with the host, so it comes in afterwards.
   void attach(Application& app);
+  // The autopilot plays: message boxes close by themselves, and the player's first click or
+  // key ends the demo through `end`.
+  void startDemo(std::function<void()> end);
+  // The player has touched the game, wherever: the demo is over.
+  void playerActs();
 
   void showMessage(const std::string& text) override;
   void playSound(const std::string& path) override;
@@ -80,6 +86,7 @@ class QtHost : public Host {
   bool refreshing_ = false;
   QElapsedTimer sinceRepaint_;
   QMargins frameMargins_;
+  std::function<void()> endDemo_;
 };
 
 // Message boxes are wide enough for their caption to read in full on the frame.

@@ -5,6 +5,7 @@
 
 #include "app/preferences.h"
 #include "app/session.h"
+#include "autopilot/autopilot.h"
 #include "game/game_windows.h"
 #include "platform/application.h"
 #include "platform/qt/qt_host.h"
@@ -20,6 +21,11 @@ int play(const CommandLine& options) {
   keepMuteChoice(app);
   addGameWindows(app);
   startGame(app);
+  Autopilot pilot(app, options.level);
+  if (options.demo) {
+    app.setQuietHook([&pilot] { pilot.act(); });
+    host.startDemo([&app] { app.setQuietHook(nullptr); });
+  }
   // The host ends the loop when the last window has closed.
   return QApplication::exec();
 }

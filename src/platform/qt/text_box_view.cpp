@@ -143,6 +143,11 @@ bool TextBoxView::event(QEvent* event) {
   return QPlainTextEdit::event(event);
 }
 
+void TextBoxView::mousePressEvent(QMouseEvent* event) {
+  if (!forgotten_) host_.playerActs();
+  QPlainTextEdit::mousePressEvent(event);
+}
+
 void TextBoxView::mouseReleaseEvent(QMouseEvent* event) {
   QPlainTextEdit::mouseReleaseEvent(event);
   if (!forgotten_) host_.clicked(element_);

@@ -113,7 +113,9 @@ void WindowView::paintEvent(QPaintEvent*) {
 }
 
 void WindowView::mousePressEvent(QMouseEvent* event) {
-  if (forgotten_ || event->button() != Qt::LeftButton) return;
+  if (forgotten_) return;
+  host_.playerActs();
+  if (event->button() != Qt::LeftButton) return;
   pressed_ = elementAt(window_, event->position().toPoint());
 }
 

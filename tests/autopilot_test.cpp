@@ -1,0 +1,88 @@
+// The autopilot plays whole games as a player would: only clicks, and it wins them.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+
+#include "app/command_line.h"
+#include "app/demo.h"
+#include "autopilot/autopilot.h"
+#include "test_support.h"
+
+namespace tw::test {
+namespace {
+
+ScriptRun runDemo(std::vector<std::string> args) {
+  args.insert(args.begin(), {"--headless", "--demo", "--program-dir", TW_ASSETS_DIR});
+  const ParsedCommandLine parsed = parseCommandLine(args);
+  EXPECT_EQ(parsed.error, "");
+  std::ostringstream out;
+  std::ostringstream err;
+  ScriptRun run;
+  run.status = runHeadlessDemo(parsed.options, out, err);
+  run.out = out.str();
+  run.err = err.str();
+  std::istringstream lines(run.out);
+  for (std::string line; std::getline(lines, line);) {
+    if (line.starts_with("game ")) run.lines.push_back(line);
+  }
+  return run;
+}
+
+TEST(Autopilot, WinsTwentySeededGamesFromLevelOne) {
+  const ScriptRun run = runDemo({"--games", "20", "--time-of-day", "777"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  ASSERT_EQ(run.lines.size(), 20u);
+  for (const std::string& game : run.lines) {
+    EXPECT_NE(game.find(": level 11, landed "), std::string::npos) << game;
+    EXPECT_TRUE(game.ends_with(", result Bravo!!!  You have completed the game")) << game;
+  }
+  EXPECT_TRUE(run.out.ends_with("exit\n"));
+  // The same arguments, the same bytes.
+  EXPECT_EQ(runDemo({"--games", "2", "--time-of-day", "777"}).lines,
+            std::vector<std::string>(run.lines.begin(), run.lines.begin() + 2));
+}
+
+TEST(Autopilot, CompletesTheMatchGameAndGoesOnThroughEveryLevel) {
+  const ScriptRun run = runDemo({"--level", "0", "--timer-resolution", "16"});
+  ASSERT_EQ(run.lines.size(), 1u) << run.err;
+  // 1000 landings in the match game, then at least 236 in levels 1 to 11.
+  const std::string& game = run.lines.front();
+  EXPECT_TRUE(game.starts_with("game 1: level 11, landed 12")) << game;
+  EXPECT_TRUE(game.ends_with("result Bravo!!!  You have completed the game")) << game;
+}
+
+TEST(Autopilot, NeverWritesTheGameItsClicksReplayedGiveTheSameEvents) {
+  constexpr std::int64_t kPlayed = 400'000;  // level 1 and into level 2
+  Game game;
+  Autopilot pilot(game.app(), 1);
+  std::string script;
+  pilot.onAction([&script](const std::string& line) { script += line + "\n"; });
+  game.app().setQuietHook([&pilot] { pilot.act(); });
+  game.advance(kPlayed);
+  game.app().setQuietHook(nullptr);
+  const auto played = game.takeEvents();
+  ASSERT_NE(std::find(played.begin(), played.end(), "open: Form3"), played.end()) << "level 1 was not completed";
+
+  std::int64_t scripted = 0;
+  std::istringstream lines(script);
+  for (std::string line; std::getline(lines, line);) {
+    if (line.starts_with("wait ")) scripted += std::stoll(line.substr(5));
+  }
+  const ScriptRun replay = runScript(script + "wait " + std::to_string(kPlayed - scripted) + "\n");
+  ASSERT_EQ(replay.status, 0) << replay.err;
+  EXPECT_EQ(replay.lines, played);
+}
+
+TEST(Autopilot, AScriptHandsOverAndTakesBack) {
+  const auto run = runScript("autopilot on\nwait 120000\nautopilot off\nprint Form1.CL\nwait 200000\nwindows\n"
+                             "autopilot sometimes\n");
+  EXPECT_EQ(run.err, "error: line 7: autopilot takes on or off, not 'sometimes'\n");
+  ASSERT_GE(run.lines.size(), 2u);
+  EXPECT_NE(run.lines.end()[-2], "Form1.CL = 1") << "the autopilot made no click";
+  // Left alone, plane after plane runs dry or off the board.
+  EXPECT_NE(std::find(run.lines.begin(), run.lines.end(), "open: Form2"), run.lines.end());
+}
+
+}  // namespace
+}  // namespace tw::test
