@@ -29,7 +29,11 @@ TEST(ScriptRunner, ErrorsNameTheLineAndEndWithStatusTwo) {
       {"wait soon\n", "error: line 1: wait takes a whole number of milliseconds, not 'soon'\n"},
       {"set Form1.Aereo(0).Left far\n", "error: line 1: not a number: far\n"},
       {"set Form1.Caricato 70000\n", "error: line 1: not a 16-bit whole number: 70000\n"},
-      {"print Form3.LV\n", "error: line 1: Form3 is not open\n"},
+      {"print Form3.LV\n", "error: line 1: unknown name Form3.LV: Form3 is not open\n"},
+      // A closed window's timers stay closed: no handler of a closed window runs.
+      {"close Form1\nset Form1.Tempo.Enabled true\nwait 1000\n",
+       "error: line 2: unknown name Form1.Tempo: Form1 is not open\n"},
+      {"set Form3.Timer1.Enabled true\nwait 200\n", "error: line 1: unknown name Form3.Timer1: Form3 is not open\n"},
       {"click Form1.LV(\n", "error: line 1: bad name 'Form1.LV('\n"},
       {"print Form1.LV.Colour\n", "error: line 1: no property Colour\n"},
       {"type Form1.LV abc\n", "error: line 1: LV is not a text box\n"},

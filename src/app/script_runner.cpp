@@ -78,7 +78,7 @@ std::string ScriptRunner::execute(const std::string& line) {
     if (!ref) return "bad name '" + text + "'";
     Window* w = app_.findWindow(ref->window);
     if (w == nullptr) return "unknown window " + ref->window;
-    if (!w->isOpen()) return ref->window + " is not open";
+    if (!w->isOpen()) return "unknown name " + text + ": " + ref->window + " is not open";
     found = w->find(ref->element, ref->index);
     if (found == nullptr || !ref->property.empty()) return "unknown element " + text;
     return {};

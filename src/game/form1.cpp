@@ -107,6 +107,16 @@ void Form1::closing() {
   if (!app().quitting()) app().open(app().form<Form2>());
 }
 
+void Form1::forgetElements() {
+  for (Element** e : {&LV, &Salvati, &CL, &TM, &AA, &Selezionato, &Plane, &PO, &DI, &DT, &AT, &Vel, &NuovoVel,
+                      &NascVel, &Picture1, &Picture100, &Text1, &Lin5, &Ln6, &Label1, &Label2, &Label3, &Label4}) {
+    *e = nullptr;
+  }
+  DestAereo.fill(nullptr);
+  Stars.clear();
+  planes.clear();
+}
+
 void Form1::resized() {
   // The size lock: the player cannot resize the game screen.
   if (outerWidth() != kOuterWidth || outerHeight() != kOuterHeight) setOuterSize(kOuterWidth, kOuterHeight);

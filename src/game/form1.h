@@ -109,6 +109,7 @@ class Form1 : public Window {
   void build() override;
   void startUp() override;
   void closing() override;
+  void forgetElements() override;
 
   // Timer ticks.
   void clockTick();           // Tempo

@@ -52,6 +52,12 @@ void Form3::startUp() {
 
 bool Form3::keyPressed(std::string_view key) { return chooseByKeys(key, {Label1}); }
 
+void Form3::forgetElements() {
+  LV = nullptr;
+  Label1 = nullptr;
+  Aereo = nullptr;
+}
+
 void Form3::click(Element& element) {
   // "Continue" starts the animation the menus start at once.
   if (&element == Label1) startAnimation();

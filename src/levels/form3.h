@@ -26,6 +26,7 @@ class Form3 : public Window {
   void startAnimation();
 
   void click(Element& element) override;
+  void forgetElements() override;
   bool keyPressed(std::string_view key) override;
 
  private:

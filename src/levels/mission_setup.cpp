@@ -42,8 +42,8 @@ void Form1::missionSetup() {
         const LevelRow& r = kLevels[static_cast<std::size_t>(row)];
         Salvati->text = r.Salvati;
         if (row != kFirstNormalLevel) {
-          NuovoVel->text = r.NuovoVel;
-          Vel->text = r.Vel;
+          setText(*NuovoVel, std::string(r.NuovoVel));
+          setText(*Vel, std::string(r.Vel));
         }
       }
     }

@@ -35,8 +35,8 @@ void Form1::loadTick() {
   if (Salvati->text.empty()) Salvati->text = "5";
   // The first level's pace; the collision tick brings in the loaded level's own.
   const LevelRow& first = kLevels[kFirstNormalLevel];
-  NuovoVel->text = first.NuovoVel;
-  Vel->text = first.Vel;
+  setText(*NuovoVel, std::string(first.NuovoVel));
+  setText(*Vel, std::string(first.Vel));
   // Restarting counts down anew, so a setup still pending runs only after the counters are in.
   Start.start();
   clearLog();

@@ -118,9 +118,10 @@ void Application::closeBox(Window& window) {
 void Application::type(Element& box, const std::string& keys) {
   Window* window = ownerOf(box);
   if (window == nullptr || !window->enabled || !acceptsInput(box) || box.readOnly) return;
-  window->setText(box, box.text.substr(0, static_cast<std::size_t>(box.selStart)) + keys +
-                           box.text.substr(static_cast<std::size_t>(box.selStart)));
-  box.selStart += static_cast<int>(keys.size());
+  const std::size_t at = byteOffset(box.text, box.selStart);
+  const int after = box.selStart + characterCount(keys);
+  window->setText(box, box.text.substr(0, at) + keys + box.text.substr(at));
+  window->setSelStart(box, after);
 }
 
 bool Application::key(Window& window, std::string_view key) {

@@ -59,7 +59,7 @@ struct Element {
   bool readOnly = true;
   bool multiLine = false;
   bool scrollBar = false;
-  int selStart = 0;
+  int selStart = 0;  // in characters; set through Window::setSelStart
   int caretWidth = 0;
   int caretHeight = 0;
 

@@ -75,6 +75,26 @@ std::string numberText(float value) { return shortestText(value); }
 std::optional<std::int16_t> toInt16(std::string_view text) { return toWhole<std::int16_t>(text); }
 std::optional<std::int32_t> toInt32(std::string_view text) { return toWhole<std::int32_t>(text); }
 
+namespace {
+// Continuation bytes, 10xxxxxx, belong to the character before them.
+bool continues(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+}  // namespace
+
+int characterCount(std::string_view text) {
+  int count = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) count += continues(text[i]) && i > 0 ? 0 : 1;
+  return count;
+}
+
+std::size_t byteOffset(std::string_view text, int characters) {
+  std::size_t i = 0;
+  for (int n = 0; n < characters && i < text.size(); ++n) {
+    ++i;
+    while (i < text.size() && continues(text[i])) ++i;
+  }
+  return i;
+}
+
 std::string toLower(std::string_view text) {
   std::string out(text);
   for (char& c : out) {

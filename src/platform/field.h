@@ -20,6 +20,11 @@ std::optional<std::int32_t> toInt32(std::string_view text);
 
 std::string toLower(std::string_view text);
 
+// Characters are UTF-8 code points; a byte that starts none counts as one.
+int characterCount(std::string_view text);
+// The byte offset where the character `characters` characters in begins (the end if past it).
+std::size_t byteOffset(std::string_view text, int characters);
+
 // "\r" "\n" and "\\" escaped, so a printed value stays on one line.
 std::string escapeLine(std::string_view text);
 

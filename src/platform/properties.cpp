@@ -93,7 +93,7 @@ std::string writeElement(Application& app, Window& w, Element& e, const std::str
     const auto n = toInt32(value);
     if (!n || *n < 0) return "not a whole number: " + value;
     if (p == "SelStart") {
-      e.selStart = std::min<int>(*n, static_cast<int>(e.text.size()));
+      w.setSelStart(e, *n);
     } else {
       (p == "CaretWidth" ? e.caretWidth : e.caretHeight) = *n;
     }
@@ -195,6 +195,11 @@ std::optional<NameRef> parseName(std::string_view text) {
   return ref;
 }
 
+// A closed window's elements and timers do not exist.
+static std::string closedName(const NameRef& ref) {
+  return "unknown name " + ref.window + "." + ref.element + ": " + ref.window + " is not open";
+}
+
 // The program's own state, named Program.Muted.
 constexpr std::string_view kProgram = "Program";
 
@@ -215,12 +220,12 @@ Access readName(Application& app, const NameRef& ref) {
     }
   }
   if (ref.index < 0) {
-    if (const Timer* t = w->findTimer(ref.element)) return readTimer(*t, ref.property);
+    if (const Timer* t = w->findTimer(ref.element); t != nullptr && w->isOpen()) return readTimer(*t, ref.property);
     const auto var = w->variables().find(ref.element);
     if (var != w->variables().end() && ref.property.empty()) return ok(std::to_string(*var->second));
     if (isWindowProperty(ref.element) && ref.property.empty()) return readWindow(*w, ref.element);
   }
-  if (!w->isOpen()) return fail(ref.window + " is not open");
+  if (!w->isOpen()) return fail(closedName(ref));
   return fail("unknown name " + ref.window + "." + ref.element);
 }
 
@@ -245,7 +250,7 @@ std::string writeName(Application& app, const NameRef& ref, const std::string& v
     }
   }
   if (ref.index < 0) {
-    if (Timer* t = w->findTimer(ref.element)) return writeTimer(*t, ref.property, value);
+    if (Timer* t = w->findTimer(ref.element); t != nullptr && w->isOpen()) return writeTimer(*t, ref.property, value);
     const auto var = w->variables().find(ref.element);
     if (var != w->variables().end() && ref.property.empty()) {
       const auto n = toInt16(value);
@@ -255,7 +260,7 @@ std::string writeName(Application& app, const NameRef& ref, const std::string& v
     }
     if (isWindowProperty(ref.element) && ref.property.empty()) return writeWindow(*w, ref.element, value);
   }
-  if (!w->isOpen()) return ref.window + " is not open";
+  if (!w->isOpen()) return closedName(ref);
   return "unknown name " + ref.window + "." + ref.element;
 }
 

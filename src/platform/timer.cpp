@@ -1,6 +1,7 @@
 #include "platform/timer.h"
 
 #include "platform/scheduler.h"
+#include "platform/window.h"
 
 namespace tw {
 
@@ -20,6 +21,8 @@ Timer::Timer(Scheduler& scheduler, Window& owner, std::string name, std::int32_t
 Timer::~Timer() { scheduler_.remove(*this); }
 
 void Timer::start() {
+  // A closed window's handlers never run.
+  if (!owner_.isOpen()) return;
   enabled_ = true;
   arm();
 }

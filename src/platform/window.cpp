@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/application.h"
+#include "platform/field.h"
 
 namespace tw {
 
@@ -48,8 +49,12 @@ Element* Window::find(std::string_view name, int index) const {
 void Window::setText(Element& box, std::string text) {
   if (box.text == text) return;
   box.text = std::move(text);
-  if (box.selStart > static_cast<int>(box.text.size())) box.selStart = static_cast<int>(box.text.size());
+  setSelStart(box, box.selStart);
   textChanged(box);
+}
+
+void Window::setSelStart(Element& box, int characters) {
+  box.selStart = std::clamp(characters, 0, characterCount(box.text));
 }
 
 Timer* Window::findTimer(std::string_view name) const {
@@ -108,6 +113,7 @@ std::vector<std::unique_ptr<Element>> Window::closeNow() {
   focus_ = nullptr;
   framed_ = nullptr;
   byName_.clear();
+  forgetElements();
   auto discarded = std::move(elements_);
   elements_.clear();
   return discarded;

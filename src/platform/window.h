@@ -56,8 +56,11 @@ class Window {
     focusGained(element);
   }
 
-  // Text box content changes go through here, so the window hears of them.
+  // Text box content changes go through here, so the window hears of them and the
+  // insertion point stays inside the text.
   void setText(Element& box, std::string text);
+  // In characters, kept inside the text.
+  void setSelStart(Element& box, int characters);
 
   const std::vector<std::unique_ptr<Timer>>& timers() const { return timers_; }
   Timer* findTimer(std::string_view name) const;
@@ -92,6 +95,8 @@ class Window {
   void frame(Element* entry) { framed_ = entry; }
 
   virtual void build() = 0;  // lays out the design elements
+  // The window has closed and its elements are going: drop every pointer to them.
+  virtual void forgetElements() {}
   virtual void startUp() {}
   virtual void closing() {}
 

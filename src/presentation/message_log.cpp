@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "game/form1.h"
+#include "platform/field.h"
 
 namespace tw {
 
@@ -11,7 +12,7 @@ void Form1::appendMessage(const std::string& message) {
 }
 
 void Form1::moveLogToEnd() {
-  if (Text1 != nullptr) Text1->selStart = static_cast<int>(Text1->text.size());
+  if (Text1 != nullptr) setSelStart(*Text1, characterCount(Text1->text));
 }
 
 void Form1::clearLog() {

@@ -203,7 +203,7 @@ void QtHost::typed(Window& window, Element& box, std::string text, int selStart)
   playerActs();
   catchUp();
   window.setText(box, std::move(text));
-  box.selStart = selStart;
+  window.setSelStart(box, selStart);
   app_->settle();
 }
 

@@ -48,7 +48,7 @@ TextBoxView::TextBoxView(QWidget* parent, QtHost& host, Window& window, Element&
   connect(this, &QPlainTextEdit::cursorPositionChanged, this, [this] {
     viewport()->update();  // the block is wider than the toolkit's own caret repaint
     if (following_ || forgotten_) return;
-    element_.selStart = storedPosition(element_.text, textCursor().position());
+    window_.setSelStart(element_, storedPosition(element_.text, textCursor().position()));
     shownSelStart_ = element_.selStart;
   });
 }
