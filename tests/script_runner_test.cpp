@@ -10,12 +10,13 @@ namespace {
 TEST(ScriptRunner, PrintsTimeWindowsAndEscapedValues) {
   const auto run = runScript("# a comment\n\ntime\nwait 250\ntime\nwindows\nset Form1.LV a\\b\r\nprint Form1.LV\n"
                              "set Form1.DT a - 1\nprint Form1.DT\nset Form1.Caricato 1\nprint Form1.Caricato\n"
-                             "print Form1.Posi(0)\nprint Form1.Aereo(0).Picture\nprint Form2.Visible\n");
+                             "print Form1.Posi(0)\nprint Form1.Aereo(0).Picture\nprint Form2.Visible\nprint Form1.LET(3)\n");
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(linesAfter(run, "sound: 1"),
             (std::vector<std::string>{"time = 0", "time = 250", "windows = Form1", "Form1.LV = a\\\\b",
                                       "Form1.DT = a - 1", "Form1.Caricato = 1", "Form1.Posi(0) = A - 1",
-                                      "Form1.Aereo(0).Picture = s.jpg", "Form2.Visible = false"}));
+                                      "Form1.Aereo(0).Picture = s.jpg", "Form2.Visible = false",
+                                      "Form1.LET(3) = Directions:"}));
 }
 
 TEST(ScriptRunner, ErrorsNameTheLineAndEndWithStatusTwo) {

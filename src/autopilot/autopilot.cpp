@@ -8,6 +8,8 @@
 #include "game/headings.h"
 #include "levels/form3.h"
 #include "levels/level_table.h"
+#include "menus/form2.h"
+#include "menus/form5.h"
 #include "platform/application.h"
 #include "platform/field.h"
 
@@ -59,8 +61,8 @@ void Autopilot::act() {
 bool Autopilot::moveOn() {
   Form1& game = app_.form<Form1>();
   Form3& next = app_.form<Form3>();
-  Window& chooser = *app_.findWindow("Form5");
-  Window& menu = *app_.findWindow("Form2");
+  Form5& chooser = app_.form<Form5>();
+  Form2& menu = app_.form<Form2>();
   if (game.isOpen()) {
     if (pendingLevel_ == kFirstNormalLevel) {
       pendingLevel_ = -1;
@@ -83,35 +85,35 @@ bool Autopilot::moveOn() {
     return true;
   }
   if (chooser.isOpen() && chooser.enabled && pendingLevel_ > 0) {
-    const Element* level = chooser.find("XX", pendingLevel_ == kBossLevel ? 10 : pendingLevel_ - 1);
+    const Element* level = chooser.XX[static_cast<std::size_t>(pendingLevel_ == kBossLevel ? 10 : pendingLevel_ - 1)];
     pendingLevel_ = -1;
     inGame_ = true;
     tally_ = {};
-    if (level != nullptr) press(chooser, *level);
+    press(chooser, *level);
     return true;
   }
   return menu.isOpen() && menu.enabled && atMenu();
 }
 
 bool Autopilot::atMenu() {
-  Window& menu = *app_.findWindow("Form2");
+  Form2& menu = app_.form<Form2>();
   if (inGame_) {
     inGame_ = false;
     tally_.clicks += screenClicks_;
     screenClicks_ = 0;
     if (ended_) ended_(tally_);
   }
-  const char* entry = pendingLevel_ == 0 ? "Label2"                        // the match game
-                      : pendingLevel_ > 0 ? "Label5"                       // choose a level
-                      : startsNewGames_   ? "Label1"                       // a new game
-                                          : nullptr;
+  const Element* entry = pendingLevel_ == 0 ? menu.Label2    // the match game
+                         : pendingLevel_ > 0 ? menu.Label5    // choose a level
+                         : startsNewGames_   ? menu.Label1    // a new game
+                                             : nullptr;
   if (entry == nullptr) return false;
   if (pendingLevel_ <= 0) {
     pendingLevel_ = -1;
     inGame_ = true;
     tally_ = {};
   }
-  if (const Element* e = menu.find(entry)) press(menu, *e);
+  press(menu, *entry);
   return true;
 }
 

@@ -1,5 +1,7 @@
 #include "game/form1.h"
 
+#include <algorithm>
+
 #include "menus/form2.h"
 #include "platform/application.h"
 #include "platform/field.h"
@@ -64,10 +66,12 @@ PlaneRecord* Form1::plane(const Element& numberField) {
 }
 
 void Form1::click(Element& element) {
-  if (element.name == "Aereo") {
+  const auto heading = std::find(DestAereo.begin(), DestAereo.end(), &element);
+  const PlaneRecord* sprite = plane(static_cast<std::int16_t>(element.index));
+  if (sprite != nullptr && sprite->Aereo == &element) {
     selectPlane(static_cast<std::int16_t>(element.index));
-  } else if (element.name == "DestAereo") {
-    headingCommand(static_cast<std::int16_t>(element.index));
+  } else if (heading != DestAereo.end()) {
+    headingCommand(static_cast<std::int16_t>(heading - DestAereo.begin()));
   } else if (&element == Label1) {
     land();
   } else if (&element == Label2) {

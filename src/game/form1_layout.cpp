@@ -29,6 +29,14 @@ Element styled(Element e, Rgb color, Align align = Align::Left) {
   return e;
 }
 
+// LET(index): its index is set before it is added, so scripts find it by it.
+Element legend(int index, std::string text, float left, float top, float width, float height,
+               Align align = Align::Left) {
+  Element e = styled(label("LET", std::move(text), left, top, width, height), kLegend, align);
+  e.index = index;
+  return e;
+}
+
 Element button(Element e, std::string tooltip) {
   e = styled(std::move(e), kButtonText, Align::Center);
   e.backColor = kButtonBack;
@@ -118,16 +126,16 @@ void Form1::build() {
   add(line("Line3", 6360, 2520, 11760, 2520));
   add(line("Line4", 6240, 5760, 11760, 5760));
 
-  add(styled(label("LET", "Land:", 6360, 5400, 855, 375), kLegend)).index = 8;
+  add(legend(8, "Land:", 6360, 5400, 855, 375));
   Salvati = &add(styled(label("Salvati", "", 7200, 5400, 855, 375), kValue));
   Label4 = &add(button(label("Label4", "||", 8280, 5280, 1095, 375), "Pause (P or Space)"));
   Label3 = &add(button(label("Label3", "Load", 9480, 5280, 1095, 375), "Load the saved game (Ctrl+O)"));
   Label2 = &add(button(label("Label2", "Save", 10680, 5280, 1095, 375), "Save the game (Ctrl+S)"));
-  add(styled(label("LET", "Level:", 6360, 5880, 855, 375), kLegend)).index = 5;
+  add(legend(5, "Level:", 6360, 5880, 855, 375));
   LV = &add(styled(label("LV", "1", 7200, 5880, 495, 375), kValue));
-  add(styled(label("LET", "Clicks:", 7680, 5880, 855, 375), kLegend)).index = 6;
+  add(legend(6, "Clicks:", 7680, 5880, 855, 375));
   CL = &add(styled(label("CL", "0", 8640, 5880, 975, 375), kValue));
-  add(styled(label("LET", "Time:", 9720, 5880, 855, 375), kLegend)).index = 7;
+  add(legend(7, "Time:", 9720, 5880, 855, 375));
   TM = &add(styled(label("TM", "0", 10500, 5880, 1335, 375), kValue));
 
   Selezionato = &add(hidden(label("Selezionato", "0", 6480, 3960, 975, 255)));
@@ -149,15 +157,15 @@ void Form1::build() {
     e.parent = Picture1;
     return add(std::move(e));
   };
-  inPanel(styled(label("LET", "Plane:", 0, 0, 855, 375), kLegend)).index = 0;
+  inPanel(legend(0, "Plane:", 0, 0, 855, 375));
   Plane = &inPanel(styled(label("Plane", "", 960, 0, 615, 375), kValue));
-  inPanel(styled(label("LET", "Directions:", 2280, 0, 1695, 375), kLegend, Align::Right)).index = 3;
+  inPanel(legend(3, "Directions:", 2280, 0, 1695, 375, Align::Right));
   DI = &inPanel(styled(label("DI", "", 4080, 0, 855, 375), kValue));
-  inPanel(styled(label("LET", "Fuel:", 0, 480, 735, 375), kLegend)).index = 1;
+  inPanel(legend(1, "Fuel:", 0, 480, 735, 375));
   AT = &inPanel(styled(label("AT", "", 720, 480, 975, 375), kValue));
-  inPanel(styled(label("LET", "Position:", 2760, 480, 1215, 375), kLegend, Align::Right)).index = 4;
+  inPanel(legend(4, "Position:", 2760, 480, 1215, 375, Align::Right));
   PO = &inPanel(styled(label("PO", "A - 1", 4080, 480, 855, 375), kValue));
-  inPanel(styled(label("LET", "Destination:", 0, 960, 1575, 375), kLegend)).index = 2;
+  inPanel(legend(2, "Destination:", 0, 960, 1575, 375));
   DT = &inPanel(styled(label("DT", "", 1680, 960, 975, 375), kValue));
   const char* designs[] = {"north", "south", "east", "west"};
   const char* tooltips[] = {"North (Up)", "South (Down)", "East, to the left (Left)", "West, to the right (Right)"};

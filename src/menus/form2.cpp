@@ -28,11 +28,11 @@ void Form2::build() {
                         Align::Center),
               2));
   add(dividerLine("Line2", 600, kWidth, kLine));
-  add(buttonLabel("Label1", "New game (Normal Game)", {480, 840, 3855, 375}, 12.0f));
-  add(buttonLabel("Label2", "Match game (Land 1000 Planes)", {120, 1440, 4455, 375}, 12.0f));
-  add(buttonLabel("Label5", "Choose a level", {720, 2040, 3255, 375}, 12.0f));
-  add(buttonLabel("Label3", "Load game", {1320, 2640, 2055, 375}, 12.0f));
-  add(buttonLabel("Label4", "Info and Help", {1320, 3240, 2055, 375}, 12.0f));
+  Label1 = &add(buttonLabel("Label1", "New game (Normal Game)", {480, 840, 3855, 375}, 12.0f));
+  Label2 = &add(buttonLabel("Label2", "Match game (Land 1000 Planes)", {120, 1440, 4455, 375}, 12.0f));
+  Label5 = &add(buttonLabel("Label5", "Choose a level", {720, 2040, 3255, 375}, 12.0f));
+  Label3 = &add(buttonLabel("Label3", "Load game", {1320, 2640, 2055, 375}, 12.0f));
+  Label4 = &add(buttonLabel("Label4", "Info and Help", {1320, 3240, 2055, 375}, 12.0f));
   add(dividerLine("Line1", 3840, kWidth, kLine));
   add(indexed(textLabel("LET", "A free air traffic control game\r\nby the Tarmac Warden developers",
                         {0, 3960, 4695, 495}, 9.75f, kFooter, Align::Center),
@@ -41,25 +41,27 @@ void Form2::build() {
 
 void Form2::startUp() {
   Suona(app(), "8");
-  frame(find("Label1"));
+  frame(Label1);
 }
+
+void Form2::forgetElements() { Label1 = Label2 = Label3 = Label4 = Label5 = nullptr; }
 
 bool Form2::keyPressed(std::string_view key) {
   // Top to bottom, as they stand.
-  return chooseByKeys(key, {find("Label1"), find("Label2"), find("Label5"), find("Label3"), find("Label4")});
+  return chooseByKeys(key, {Label1, Label2, Label5, Label3, Label4});
 }
 
 void Form2::click(Element& element) {
-  if (element.name == "Label1") {
+  if (&element == Label1) {
     startGameAt(app(), *this, "1");
-  } else if (element.name == "Label2") {
+  } else if (&element == Label2) {
     startGameAt(app(), *this, "0");
-  } else if (element.name == "Label3") {
+  } else if (&element == Label3) {
     loadGame();
-  } else if (element.name == "Label4") {
+  } else if (&element == Label4) {
     app().open(app().form<Form4>());
     enabled = false;
-  } else if (element.name == "Label5") {
+  } else if (&element == Label5) {
     app().open(app().form<Form5>());
   }
 }

@@ -11,12 +11,20 @@ class Form2 : public Window {
   static constexpr std::string_view kName = "Form2";
   explicit Form2(Application& app);
 
+  // The entries, valid while the menu is open.
+  Element* Label1 = nullptr;  // New game (Normal Game)
+  Element* Label2 = nullptr;  // Match game (Land 1000 Planes)
+  Element* Label3 = nullptr;  // Load game
+  Element* Label4 = nullptr;  // Info and Help
+  Element* Label5 = nullptr;  // Choose a level
+
   void click(Element& element) override;
   bool keyPressed(std::string_view key) override;
 
  private:
   void build() override;
   void startUp() override;
+  void forgetElements() override;
   void loadGame();  // Label3
 };
 

@@ -1,5 +1,6 @@
 #include "menus/form5.h"
 
+#include <algorithm>
 #include <string>
 
 #include "levels/level_table.h"
@@ -26,16 +27,17 @@ Form5::Form5(Application& app) : Window(app, std::string(kName)) {
 void Form5::build() {
   for (int i = 0; i < kBossButton; ++i) {
     const Box box{kColumns[i % 5], i < 5 ? 120.0f : 840.0f, kSquare, kSquare};
-    add(indexed(buttonLabel("XX", std::to_string(i + 1), box, kPoints), i)).tooltip =
+    XX[static_cast<std::size_t>(i)] = &add(indexed(buttonLabel("XX", std::to_string(i + 1), box, kPoints), i));
+    XX[static_cast<std::size_t>(i)]->tooltip =
         "Level " + std::to_string(i + 1) + " (key " + std::to_string((i + 1) % 10) + ")";
   }
-  add(indexed(buttonLabel("XX", "Boss Level!", {120, 1560, 3495, kSquare}, kPoints), kBossButton)).tooltip =
-      "The boss level (B)";
+  XX[kBossButton] = &add(indexed(buttonLabel("XX", "Boss Level!", {120, 1560, 3495, kSquare}, kPoints), kBossButton));
+  XX[kBossButton]->tooltip = "The boss level (B)";
 }
 
 void Form5::startUp() {
   setMenuEnabled(app(), false);
-  frame(find("XX", 0));
+  frame(XX[0]);
 }
 
 bool Form5::keyPressed(std::string_view key) {
@@ -46,21 +48,20 @@ bool Form5::keyPressed(std::string_view key) {
   // 1 to 9 and 0 (for 10) choose their level, B the boss level.
   if (key.size() == 1 && ((key[0] >= '0' && key[0] <= '9') || key[0] == 'B')) {
     const int index = key[0] == 'B' ? kBossButton : key[0] == '0' ? 9 : key[0] - '1';
-    if (Element* button = find("XX", index)) app().click(*button);
+    app().click(*XX[static_cast<std::size_t>(index)]);
     return true;
   }
-  std::vector<Element*> buttons;
-  for (int i = 0; i <= kBossButton; ++i) buttons.push_back(find("XX", i));
-  return chooseByKeys(key, buttons);
+  return chooseByKeys(key, std::vector<Element*>(XX.begin(), XX.end()));
 }
 
 void Form5::closing() { setMenuEnabled(app(), true); }
 
 void Form5::click(Element& element) {
-  if (element.name != "XX") return;
+  const auto button = std::find(XX.begin(), XX.end(), &element);
+  if (button == XX.end()) return;
   // XX(0) to XX(9) are levels 1 to 10; the last button is the boss level.
-  const int level = element.index == kBossButton ? kBossLevel : element.index + 1;
-  startGameAt(app(), *this, std::to_string(level));
+  const int index = static_cast<int>(button - XX.begin());
+  startGameAt(app(), *this, std::to_string(index == kBossButton ? kBossLevel : index + 1));
 }
 
 }  // namespace tw

@@ -5,6 +5,8 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <typeindex>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/host.h"
@@ -42,13 +44,16 @@ class Application {
   W& addWindow(Args&&... args) {
     auto owned = std::make_unique<W>(*this, std::forward<Args>(args)...);
     W& w = *owned;
+    byType_[std::type_index(typeid(W))] = &w;
     windows_.push_back(std::move(owned));
     return w;
   }
+  // By name, as scripts name windows.
   Window* findWindow(std::string_view name) const;
+  // Windows find each other by their class.
   template <class W>
   W& form() const {
-    return static_cast<W&>(*findWindow(W::kName));
+    return static_cast<W&>(*byType_.at(std::type_index(typeid(W))));
   }
 
   // Opening an open window only brings it to the front; closing a closed one does nothing.
@@ -109,6 +114,7 @@ class Application {
   Scheduler scheduler_;
   UniformRandom random_;
   std::vector<std::unique_ptr<Window>> windows_;
+  std::unordered_map<std::type_index, Window*> byType_;
   std::uint64_t openCounter_ = 0;
   std::vector<std::unique_ptr<Element>> discarded_;
   std::function<void(const std::string&)> sink_;
