@@ -2,6 +2,14 @@
 // never crashes, hangs or loses a save.
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "app/command_line.h"
+#include "app/session.h"
 #include "test_support.h"
 
 namespace tw::test {
@@ -20,6 +28,47 @@ TEST(Hardening, TheInsertionPointStaysInsideTheTextAndCountsCharacters) {
             (std::vector<std::string>{"Form1.NuovoVel = 19000x", "Form1.NuovoVel.SelStart = 6", "sound: 6",
                                       "Form1.Text1 = Mission level \xC3\xA9. Land 2 airplanes.\\r\\n",
                                       "Form1.Text1.SelStart = 36", "Form1.Text1.SelStart = 36"}));
+}
+
+ScriptRun runScriptFile(const std::string& path) {
+  std::ostringstream out;
+  std::ostringstream err;
+  ScriptRun run;
+  run.status = runHeadless(parseCommandLine({"--headless", "--script", path}).options, out, err);
+  run.err = err.str();
+  return run;
+}
+
+TEST(Hardening, TheScriptReaderSaysWhatIsWrongInOneLine) {
+  TempDir dir;
+  const struct {
+    std::string script;
+    std::string error;
+  } cases[] = {
+      {std::string(100'000, 'x'), "error: line 1: a line longer than 64 KiB\n"},
+      {"wait 1\nwait 9223372036854775807\n", "error: line 2: wait 9223372036854775807 goes beyond what the clock holds\n"},
+      {"wait 4611686018427387904\n", "error: line 1: wait 4611686018427387904 goes beyond what the clock holds\n"},
+      {std::string(60'000, 'y') + "\n", "error: line 1: unknown command '" + std::string(183, 'y') + "...\n"},
+  };
+  for (const auto& c : cases) {
+    std::ofstream(dir.path() + "/script") << c.script;
+    EXPECT_EQ(runScriptFile(dir.path() + "/script").err, c.error) << c.script.substr(0, 40);
+  }
+  const ScriptRun folder = runScriptFile(dir.path());
+  EXPECT_EQ(folder.status, 2);
+  EXPECT_EQ(folder.err, "error: line 1: the script cannot be read: Is a directory\n");
+}
+
+TEST(Hardening, WithNoDisplayThePlayerIsToldToTryHeadless) {
+  TempDir dir;
+  const std::string err = dir.path() + "/err";
+  const int status = std::system(("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " TW_EXECUTABLE " 2>" + err).c_str());
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 2);
+  std::ifstream in(err);
+  std::string first;
+  std::getline(in, first);
+  EXPECT_EQ(first, "tarmac-warden: cannot open a display; try --headless");
 }
 
 }  // namespace

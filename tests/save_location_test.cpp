@@ -7,6 +7,7 @@
 #include <fstream>
 #include <optional>
 
+#include "game/game_windows.h"
 #include "persistence/save_location.h"
 #include "test_support.h"
 
@@ -85,10 +86,23 @@ TEST(SaveLocation, SaveAndLoadMeetInTheDataFolderWhichTheFirstSaveMakes) {
   TempDir data;
   const std::string folder = data.path() + "/xdg";
   ScopedEnv xdg("XDG_DATA_HOME", folder.c_str());
-  const auto run = runScript(
-      "set Form1.LV 4\nclick Form1.Label2\nset Form1.LV 9\nclick Form1.Label3\nwait 100\nprint Form1.LV\n",
-      {"--program-dir", data.path() + "/missing"});
-  EXPECT_EQ(linesAfter(run, "message: Saved"), (std::vector<std::string>{"message: Are you ready?", "Form1.LV = 4"}));
+  // An installed game: its program folder is the shared data, never written.
+  HeadlessHost host;
+  Application app(host, AppOptions{1, data.path(), true});
+  std::vector<std::string> messages;
+  app.setEventSink([&messages](const std::string& line) {
+    if (line.starts_with("message: ")) messages.push_back(line);
+  });
+  addGameWindows(app);
+  startGame(app);
+  Form1& game = app.form<Form1>();
+  game.LV->text = "4";
+  app.click(*game.Label2);
+  game.LV->text = "9";
+  app.click(*game.Label3);
+  app.advanceTo(100);
+  EXPECT_EQ(messages, (std::vector<std::string>{"message: Saved", "message: Are you ready?"}));
+  EXPECT_EQ(game.LV->text, "4");
   struct stat info {};
   ASSERT_EQ(stat((folder + "/tarmac-warden").c_str(), &info), 0);
   EXPECT_EQ(info.st_mode & 0777, 0700u);

@@ -71,13 +71,13 @@ TEST(ScriptRunner, TheVirtualTimeOfDaySeedsTheSameDrawsEveryRun) {
 
 TEST(CommandLine, AcceptsTheDocumentedOptions) {
   const auto parsed = parseCommandLine({"--headless", "--script", "-", "--timer-resolution", "1",
-                                        "--time-of-day", "86399", "--program-dir", "/opt/tw"});
+                                        "--time-of-day", "86399", "--program-dir", TW_ASSETS_DIR});
   ASSERT_EQ(parsed.error, "");
   EXPECT_TRUE(parsed.options.headless);
   EXPECT_EQ(*parsed.options.script, "-");
   EXPECT_EQ(parsed.options.timerResolution, 1);
   EXPECT_EQ(parsed.options.timeOfDay, 86399);
-  EXPECT_EQ(*parsed.options.programDir, "/opt/tw");
+  EXPECT_EQ(*parsed.options.programDir, TW_ASSETS_DIR);
   EXPECT_EQ(parseCommandLine({}).options.timerResolution, 16);
 }
 
@@ -85,7 +85,10 @@ TEST(CommandLine, RejectsBadOptionsAndValues) {
   for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
            {"--timer-resolution", "0"}, {"--timer-resolution", "1001"}, {"--timer-resolution", "1.5"},
            {"--time-of-day", "86400", "--script", "x"}, {"--time-of-day", "-1", "--script", "x"},
-           {"--headless"}, {"--script"}, {"--fullscreen"}, {"--time-of-day", "5"}}) {
+           {"--headless"}, {"--script"}, {"--fullscreen"}, {"--time-of-day", "5"},
+           {"--program-dir", TW_ASSETS_DIR "/Plane/1.wav", "--headless", "--script", "-"}, {"--level", "3"},
+           {"--demo", "--level", "12"}, {"--demo", "--games", "2"}, {"--headless", "--demo", "--games", "0"},
+           {"--demo", "--script", "-"}}) {
     EXPECT_NE(parseCommandLine(args).error, "") << args[0];
   }
 }

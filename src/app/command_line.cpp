@@ -1,5 +1,7 @@
 #include "app/command_line.h"
 
+#include <filesystem>
+
 #include "platform/field.h"
 
 namespace tw {
@@ -71,6 +73,11 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
       o.script = args[++i];
     } else if (a == "--program-dir") {
       o.programDir = args[++i];
+      std::error_code ignored;
+      if (!std::filesystem::is_directory(*o.programDir, ignored)) {
+        parsed.error = "--program-dir '" + *o.programDir + "' is not a folder";
+        return parsed;
+      }
     } else if (a == "--timer-resolution") {
       const auto n = wholeIn(args[++i], 1, 1000);
       if (!n) {

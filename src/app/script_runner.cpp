@@ -1,6 +1,9 @@
 #include "app/script_runner.h"
 
+#include <cerrno>
+#include <cstring>
 #include <istream>
+#include <limits>
 #include <ostream>
 
 #include "autopilot/autopilot.h"
@@ -41,6 +44,42 @@ bool isKeyName(std::string_view key) {
   return false;
 }
 
+enum class LineRead { Line, End, TooLong, Failed };
+
+constexpr std::size_t kLongestLine = 64 * 1024;
+
+// One line without its end (LF or CR LF), read no further than the longest line allowed:
+// a stream with no line end must not fill the memory. A read error is no end of the script.
+LineRead readLine(std::istream& in, std::string& line) {
+  line.clear();
+  std::streambuf& buffer = *in.rdbuf();
+  for (;;) {
+    errno = 0;
+    int c = 0;
+    try {
+      c = buffer.sbumpc();
+    } catch (const std::ios_base::failure&) {
+      return LineRead::Failed;  // a folder, or the disk failing under it
+    }
+    if (c == std::char_traits<char>::eof()) {
+      if (errno != 0) return LineRead::Failed;
+      return line.empty() ? LineRead::End : LineRead::Line;
+    }
+    if (c == '\n') break;
+    if (line.size() == kLongestLine) return LineRead::TooLong;
+    line.push_back(static_cast<char>(c));
+  }
+  if (!line.empty() && line.back() == '\r') line.pop_back();
+  return LineRead::Line;
+}
+
+// At most 200 characters of an error, however long the text it quotes.
+std::string excerpt(const std::string& error) {
+  constexpr int kQuoted = 200;
+  if (characterCount(error) <= kQuoted) return error;
+  return error.substr(0, byteOffset(error, kQuoted)) + "...";
+}
+
 }  // namespace
 
 ScriptRunner::ScriptRunner(Application& app, std::ostream& out, std::ostream& err)
@@ -50,15 +89,17 @@ ScriptRunner::~ScriptRunner() { app_.setQuietHook(nullptr); }
 
 int ScriptRunner::run(std::istream& script) {
   std::string line;
-  int number = 0;
-  while (std::getline(script, line)) {
-    ++number;
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (line.find_first_not_of(' ') == std::string::npos || line.front() == '#') continue;
-    const std::string error = execute(line);
+  for (int number = 1;; ++number) {
+    const LineRead read = readLine(script, line);
+    if (read == LineRead::End) return 0;
+    std::string error = read == LineRead::TooLong ? "a line longer than 64 KiB"
+                        : read == LineRead::Failed ? "the script cannot be read: " + std::string(std::strerror(errno))
+                                                   : std::string();
+    if (error.empty() && (line.find_first_not_of(' ') == std::string::npos || line.front() == '#')) continue;
+    if (error.empty()) error = execute(line);
     if (!error.empty()) {
       out_.flush();
-      err_ << "error: line " << number << ": " << error << '\n';
+      err_ << "error: line " << number << ": " << excerpt(error) << '\n';
       return 2;
     }
     if (app_.openWindows().empty()) {
@@ -66,7 +107,6 @@ int ScriptRunner::run(std::istream& script) {
       return 0;
     }
   }
-  return 0;
 }
 
 std::string ScriptRunner::execute(const std::string& line) {
@@ -86,10 +126,14 @@ std::string ScriptRunner::execute(const std::string& line) {
 
   if (command == "wait") {
     const std::string ms = nextWord(rest);
-    if (ms.empty() || ms.find_first_not_of("0123456789") != std::string::npos || ms.size() > 12) {
+    if (ms.empty() || ms.find_first_not_of("0123456789") != std::string::npos) {
       return "wait takes a whole number of milliseconds, not '" + ms + "'";
     }
-    app_.advanceTo(app_.scheduler().now() + std::stoll(ms));
+    // Far from the end of a 64-bit clock, so no timer's due moment can overflow it.
+    constexpr std::int64_t kClockEnd = std::numeric_limits<std::int64_t>::max() / 2;
+    const std::int64_t now = app_.scheduler().now();
+    if (ms.size() > 18 || std::stoll(ms) > kClockEnd - now) return "wait " + ms + " goes beyond what the clock holds";
+    app_.advanceTo(now + std::stoll(ms));
     return {};
   }
   if (command == "click") {

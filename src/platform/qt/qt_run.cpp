@@ -1,6 +1,7 @@
 #include "platform/qt/qt_run.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <iostream>
 
 #include "app/preferences.h"
@@ -39,7 +40,27 @@ int runScriptWithQt(const CommandLine& options, std::ostream& out, std::ostream&
   return runScriptFile(app, *options.script, out, err);
 }
 
+namespace {
+
+// Qt ends the program when it finds no display to open, so look first.
+bool displayAvailable() {
+  const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+  if (!platform.isEmpty() && !platform.startsWith("xcb") && !platform.startsWith("wayland")) return true;
+  if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && !platform.startsWith("xcb")) return true;
+  const QString display = qEnvironmentVariable("DISPLAY");
+  if (display.isEmpty()) return false;
+  // A local display ":N" or ":N.S" listens on its socket; a remote one is given the benefit of the doubt.
+  if (!display.startsWith(':')) return true;
+  return QFileInfo::exists("/tmp/.X11-unix/X" + display.mid(1).section('.', 0, 0));
+}
+
+}  // namespace
+
 int runWithQt(const CommandLine& options, int argc, char** argv) {
+  if (!displayAvailable()) {
+    std::cerr << "tarmac-warden: cannot open a display; try --headless\n";
+    return 2;
+  }
   QApplication qapp(argc, argv);
   QApplication::setApplicationName("Tarmac Warden");
   QApplication::setQuitOnLastWindowClosed(false);
