@@ -59,6 +59,17 @@ TEST(Hardening, TheScriptReaderSaysWhatIsWrongInOneLine) {
   EXPECT_EQ(folder.err, "error: line 1: the script cannot be read: Is a directory\n");
 }
 
+TEST(Hardening, SaveSaysSavedOnlyForWhatLoadsBack) {
+  TempDir dir;
+  const auto run = runScript(
+      "set Form1.LV 2\",\"9\",\"9\",\"9\nclick Form1.Label2\nset Form1.LV 3\nset Form1.CL 1099511627776\n"
+      "click Form1.Label2\nset Form1.CL 5\nclick Form1.Label3\nwait 100\nprint Form1.CL\n",
+      {"--program-dir", dir.path()});
+  EXPECT_EQ(linesAfter(run, "sound: 1"),
+            (std::vector<std::string>{"message: The game could not be saved.", "message: Saved",
+                                      "message: Are you ready?", "Form1.CL = 1099511627776"}));
+}
+
 TEST(Hardening, WithNoDisplayThePlayerIsToldToTryHeadless) {
   TempDir dir;
   const std::string err = dir.path() + "/err";

@@ -5,7 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <charconv>
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -52,17 +52,15 @@ std::optional<std::vector<std::string>> splitFields(std::string_view line, std::
   return fields;
 }
 
-// A whole number in plain decimal form, within the 32-bit range the game's counters use.
+// A whole number in plain decimal form: the game shows its counters so up to 15 digits.
 std::optional<std::string> wholeNumber(std::string_view text, bool mayBeNegative) {
+  constexpr std::size_t kMostDigits = 15;
   const bool negative = mayBeNegative && !text.empty() && text.front() == '-';
   if (negative) text.remove_prefix(1);
   if (text.empty() || text.find_first_not_of("0123456789") != std::string_view::npos) return std::nullopt;
   while (text.size() > 1 && text.front() == '0') text.remove_prefix(1);
-  if (text.size() > 10) return std::nullopt;
-  std::int64_t value = 0;
-  std::from_chars(text.data(), text.data() + text.size(), value);
-  if (value > (negative ? 2147483648LL : 2147483647LL)) return std::nullopt;
-  return (negative && value != 0 ? "-" : "") + std::string(text);
+  if (text.size() > kMostDigits) return std::nullopt;
+  return (negative && text != "0" ? "-" : "") + std::string(text);
 }
 
 bool writeAll(int fd, std::string_view data) {
@@ -84,10 +82,43 @@ void makeFolder(const std::filesystem::path& folder) {
 }
 
 // A replaced save keeps the permissions of the old one.
-mode_t fileMode(const std::string& path) {
+mode_t fileMode(const std::filesystem::path& path) {
   struct stat old {};
   if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode)) return old.st_mode & 07777;
   return 0644;
+}
+
+// Where a save really goes: the file a symbolic link names, so the link stays a link.
+std::filesystem::path saveTarget(std::filesystem::path path) {
+  // A few links deep at most, so a loop of links cannot hold the game.
+  for (int depth = 0; depth < 8; ++depth) {
+    std::error_code error;
+    if (!std::filesystem::is_symlink(path, error)) break;
+    const std::filesystem::path named = std::filesystem::read_symlink(path, error);
+    if (error) break;
+    path = named.is_absolute() ? named : path.parent_path() / named;
+  }
+  return path;
+}
+
+bool writeProtected(const std::filesystem::path& path) {
+  struct stat info {};
+  return ::stat(path.c_str(), &info) == 0 && (info.st_mode & 0222) == 0;
+}
+
+// Temporary files of saves that were cut short, by a kill or a power cut, and are long done.
+void removeLeftovers(const std::filesystem::path& folder, const std::string& name) {
+  const std::string prefix = "." + name + ".";
+  const auto old = std::filesystem::file_time_type::clock::now() - std::chrono::minutes(1);
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+    const std::string file = entry.path().filename().string();
+    if (file.size() != prefix.size() + 6 || !file.starts_with(prefix)) continue;
+    std::error_code ignored;
+    if (entry.is_regular_file(ignored) && entry.last_write_time(ignored) < old) {
+      std::filesystem::remove(entry.path(), ignored);
+    }
+  }
 }
 
 void syncFolder(const std::filesystem::path& folder) {
@@ -117,16 +148,20 @@ std::optional<SavedCounters> parseSavedGame(std::string_view content) {
 }
 
 bool writeSavedGame(const std::string& path, const SavedCounters& counters) {
-  const std::filesystem::path target(path);
+  // What would not load back the same is not saved at all.
+  const std::string line = savedGameLine(counters);
+  if (parseSavedGame(line) != counters) return false;
+  const std::filesystem::path target = saveTarget(path);
+  if (writeProtected(target)) return false;
   const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
   makeFolder(folder);
+  removeLeftovers(folder, target.filename().string());
   std::string temp = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
   const int fd = ::mkstemp(temp.data());
   if (fd < 0) return false;
-  const bool written =
-      writeAll(fd, savedGameLine(counters)) && ::fchmod(fd, fileMode(path)) == 0 && ::fsync(fd) == 0;
+  const bool written = writeAll(fd, line) && ::fchmod(fd, fileMode(target)) == 0 && ::fsync(fd) == 0;
   const bool closed = ::close(fd) == 0;
-  if (!written || !closed || std::rename(temp.c_str(), path.c_str()) != 0) {
+  if (!written || !closed || std::rename(temp.c_str(), target.c_str()) != 0) {
     ::unlink(temp.c_str());
     return false;
   }

@@ -13,6 +13,7 @@ struct SavedCounters {
   std::string clicks;  // CL
   std::string time;    // TM
   std::string toLand;  // Salvati; empty loads as the start-up default
+  bool operator==(const SavedCounters&) const = default;
 };
 
 // A file longer than this is not one the game wrote.
@@ -23,14 +24,16 @@ std::string savedGameLine(const SavedCounters& counters);
 
 // The counters a file holds, or nothing when it is damaged. Fields are separated by commas
 // and may be quoted; spaces around a value are ignored, inside quotation marks too; the first line holds the fields and
-// whatever follows the fourth is ignored. Level, clicks and time are whole numbers from 0 to
-// 2147483647; the count to land may also be empty, or negative down to -2147483648 (a paused
-// game can land more planes than its level asks). Numbers come back in their plain form
-// ("007" gives "7").
+// whatever follows the fourth is ignored. Level, clicks and time are whole numbers of at most
+// 15 digits, every count the game shows in plain digits; the count to land may also be empty,
+// or negative (a paused game can land more planes than its level asks). Numbers come back in
+// their plain form ("007" gives "7").
 std::optional<SavedCounters> parseSavedGame(std::string_view content);
 
 // Writes a temporary file beside `path`, flushes it to disk and renames it over `path`,
-// creating the folder if needed. On failure the file at `path` is left as it was.
+// creating the folder if needed; through a symbolic link, into the file it names. Fails, and
+// leaves the file at `path` as it was, when the counters would not load back the same, or
+// the file is write-protected. Temporary files of saves interrupted over a minute ago go.
 bool writeSavedGame(const std::string& path, const SavedCounters& counters);
 
 enum class SaveFileState { Loaded, Missing, Damaged };

@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QImageReader>
 #include <QMessageBox>
+#include <QSaveFile>
 #include <QTime>
 #include <QTimer>
 #include <QWindow>
@@ -164,7 +165,15 @@ void QtHost::raise(Window& window) {
 bool QtHost::screenshot(Window& window, const std::string& file) {
   if (viewOf(window) == nullptr && app_ != nullptr) followWindows(false);
   WindowView* view = viewOf(window);
-  return view != nullptr && view->capture().save(QString::fromStdString(file), "PNG");
+  if (view == nullptr) return false;
+  // Whole or not at all: a full disk leaves no empty picture behind.
+  QSaveFile out(QString::fromStdString(file));
+  if (!out.open(QIODevice::WriteOnly)) return false;
+  if (!view->capture().save(&out, "PNG")) {
+    out.cancelWriting();
+    return false;
+  }
+  return out.commit();
 }
 
 WindowView* QtHost::viewOf(const Window& window) const {
