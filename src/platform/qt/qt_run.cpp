@@ -10,6 +10,7 @@
 #include "game/game_windows.h"
 #include "platform/application.h"
 #include "platform/qt/qt_host.h"
+#include "platform/qt/quiet_terminal.h"
 
 namespace tw {
 
@@ -61,6 +62,7 @@ int runWithQt(const CommandLine& options, int argc, char** argv) {
     std::cerr << "tarmac-warden: cannot open a display; try --headless\n";
     return 2;
   }
+  quietTerminal();
   QApplication qapp(argc, argv);
   QApplication::setApplicationName("Tarmac Warden");
   QApplication::setQuitOnLastWindowClosed(false);

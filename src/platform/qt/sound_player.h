@@ -1,20 +1,30 @@
 #pragma once
 // Cues in the background: the latest request wins; a missing file or no audio device is silent.
+#include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
-
-class QSoundEffect;
+#include <vector>
 
 namespace tw {
 
+class CueOutput;
+
 class SoundPlayer {
  public:
+  // Decoded once, to the one format the output is opened in.
+  using Cue = std::vector<std::int16_t>;
+
   SoundPlayer();
   ~SoundPlayer();
+  // Cuts the cue playing, if any, and starts this one; a missing or unreadable file only cuts.
   void play(const std::string& path);
 
  private:
-  std::unique_ptr<QSoundEffect> effect_;  // made at the first cue
+  std::shared_ptr<const Cue> cueFor(const std::string& path);
+
+  std::map<std::string, std::shared_ptr<const Cue>> cues_;
+  std::unique_ptr<CueOutput> output_;  // made at the first cue, once there is an audio device
 };
 
 }  // namespace tw

@@ -1,0 +1,414 @@
+// The cues through a real sound server: a private PulseAudio with a null sink whose monitor is
+// recorded, and the game's player in a process of its own, so that Qt's audio backend meets
+// that server from its first use. The recording is compared with the files' own samples.
+#include <QCoreApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <sys/prctl.h>
+
+#include <algorithm>
+#include <chrono>
+#include <csignal>
+#include <cstdint>
+#include <cstring>
+#include <functional>
+#include <iostream>
+#include <numeric>
+#include <string>
+#include <vector>
+
+#include "platform/qt/sound_player.h"
+
+namespace tw::test {
+namespace {
+
+using Samples = std::vector<std::int16_t>;
+
+constexpr int kRate = 22050;  // the cues' own format, which the null sink is given too
+constexpr char kPlanVariable[] = "TW_SOUND_TEST_PLAN";
+
+double samplesToMs(double samples) { return samples * 1000.0 / kRate; }
+long msToSamples(double ms) { return std::lround(ms * kRate / 1000.0); }
+double steadyMs() {
+  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
+std::uint32_t le32(const char* p) {
+  const auto* u = reinterpret_cast<const unsigned char*>(p);
+  return u[0] | u[1] << 8 | u[2] << 16 | std::uint32_t(u[3]) << 24;
+}
+int le16(const char* p) { return std::int16_t(std::uint8_t(p[0]) | std::uint8_t(p[1]) << 8); }
+
+// The samples of a 16-bit mono cue at kRate; nothing for another format.
+Samples cueSamples(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  const QByteArray b = file.readAll();
+  bool ours = false;
+  for (qsizetype at = 12; at + 8 <= b.size();) {
+    const qsizetype size = le32(b.constData() + at + 4);
+    const char* body = b.constData() + at + 8;
+    if (b.mid(at, 4) == "fmt ")
+      ours = le16(body) == 1 && le16(body + 2) == 1 && le32(body + 4) == std::uint32_t(kRate) && le16(body + 14) == 16;
+    if (b.mid(at, 4) == "data" && ours) {
+      Samples samples(std::size_t(std::min(size, b.size() - at - 8)) / 2);
+      for (std::size_t i = 0; i < samples.size(); ++i) samples[i] = std::int16_t(le16(body + 2 * i));
+      return samples;
+    }
+    at += 8 + size + (size & 1);
+  }
+  return {};
+}
+
+// ---- What the player's process is asked to play, and when -------------------------------
+
+struct Request {
+  double atMs;
+  QString path;  // a missing file for a request that only cuts
+};
+
+void writePlan(const QString& file, const std::vector<Request>& plan) {
+  QFile out(file);
+  ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+  for (const Request& r : plan) out.write(QByteArray::number(r.atMs) + ' ' + r.path.toUtf8() + '\n');
+}
+
+std::vector<Request> readPlan(const QString& file) {
+  QFile in(file);
+  std::vector<Request> plan;
+  if (!in.open(QIODevice::ReadOnly)) return plan;
+  for (const QByteArray& line : in.readAll().split('\n')) {
+    const qsizetype space = line.indexOf(' ');
+    if (space > 0) plan.push_back({line.left(space).toDouble(), QString::fromUtf8(line.mid(space + 1))});
+  }
+  return plan;
+}
+
+// In the player's process: each request through the game's player, its moment noted beside it.
+void playPlan(const QString& planFile) {
+  const std::vector<Request> plan = readPlan(planFile);
+  ASSERT_FALSE(plan.empty()) << "no plan in " << planFile.toStdString();
+  QFile times(planFile + ".times");
+  ASSERT_TRUE(times.open(QIODevice::WriteOnly));
+  SoundPlayer player;
+  QEventLoop loop;
+  for (const Request& r : plan) {
+    QTimer::singleShot(int(r.atMs), Qt::PreciseTimer, &loop, [&times, &player, path = r.path] {
+      times.write(QByteArray::number(steadyMs(), 'f', 3) + '\n');
+      player.play(path.toStdString());
+    });
+  }
+  QTimer::singleShot(int(plan.back().atMs) + 1000, &loop, &QEventLoop::quit);
+  loop.exec();
+}
+
+std::vector<double> readTimes(const QString& file) {
+  QFile in(file);
+  std::vector<double> times;
+  if (!in.open(QIODevice::ReadOnly)) return times;
+  for (const QByteArray& line : in.readAll().split('\n'))
+    if (!line.isEmpty()) times.push_back(line.toDouble());
+  return times;
+}
+
+// ---- The private server, its recorder and the player's process ----------------------------
+
+bool waitUntil(const std::function<bool()>& done, int timeoutMs) {
+  const double end = steadyMs() + timeoutMs;
+  while (!done()) {
+    if (steadyMs() > end) return false;
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    QThread::msleep(2);
+  }
+  return true;
+}
+
+// Children that die with the test, whatever ends it.
+void startTiedToUs(QProcess& process, const QString& program, const QStringList& args,
+                   const QProcessEnvironment& env) {
+  process.setProcessEnvironment(env);
+  process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
+  process.start(program, args);
+}
+
+void stop(QProcess& process) {
+  if (process.state() == QProcess::NotRunning) return;
+  process.terminate();
+  if (!process.waitForFinished(3000)) process.kill();
+  process.waitForFinished(1000);
+}
+
+// A PulseAudio of the test's own: its socket, runtime and home in a temporary folder, never
+// the user's server, so tests side by side do not meet.
+class PrivateSoundServer {
+ public:
+  PrivateSoundServer() {
+    for (const char* sub : {"run", "home", "state"}) QDir(dir_.path()).mkpath(sub);
+    env_.insert("HOME", dir_.filePath("home"));
+    env_.insert("XDG_CONFIG_HOME", dir_.filePath("home"));
+    env_.insert("XDG_RUNTIME_DIR", dir_.filePath("run"));
+    env_.insert("PULSE_RUNTIME_PATH", dir_.filePath("run"));
+    env_.insert("PULSE_STATE_PATH", dir_.filePath("state"));
+    env_.insert("PULSE_SERVER", "unix:" + socket());
+    env_.remove("DISPLAY");
+    daemon_.setProcessChannelMode(QProcess::MergedChannels);
+    startTiedToUs(daemon_, QStandardPaths::findExecutable("pulseaudio"),
+                  {"-n", "--daemonize=no", "--system=false", "--exit-idle-time=-1", "--no-cpu-limit",
+                   "--use-pid-file=false", "--log-target=stderr", "--log-level=error",
+                   "-L", QString("module-null-sink sink_name=tw rate=%1 channels=1 format=s16le").arg(kRate),
+                   "-L", "module-native-protocol-unix auth-anonymous=1 socket=" + socket()},
+                  env_);
+    waitUntil([this] { return QFile::exists(socket()) || daemon_.state() == QProcess::NotRunning; }, 10000);
+  }
+  ~PrivateSoundServer() { stop(daemon_); }
+
+  bool running() const { return daemon_.state() == QProcess::Running && QFile::exists(socket()); }
+  std::string log() { return daemon_.readAll().toStdString(); }
+  // What a client of this server is started with.
+  const QProcessEnvironment& environment() const { return env_; }
+  QString filePath(const QString& name) const { return dir_.filePath(name); }
+
+ private:
+  QString socket() const { return dir_.filePath("pulse.sock"); }
+
+  QTemporaryDir dir_;
+  QProcessEnvironment env_ = QProcessEnvironment::systemEnvironment();
+  QProcess daemon_;
+};
+
+// The null sink's monitor, raw, with the moment each piece arrived.
+class Recorder {
+ public:
+  explicit Recorder(const PrivateSoundServer& server) {
+    QObject::connect(&parec_, &QProcess::readyReadStandardOutput, [this] {
+      bytes_ += parec_.readAllStandardOutput();
+      arrivals_.push_back({steadyMs(), bytes_.size() / 2});
+    });
+    startTiedToUs(parec_, QStandardPaths::findExecutable("parec"),
+                  {"--device=tw.monitor", "--raw", "--format=s16le", "--channels=1",
+                   QString("--rate=%1").arg(kRate), "--latency-msec=10"},
+                  server.environment());
+  }
+  ~Recorder() { stop(parec_); }
+
+  // The null sink sends nothing to a new recorder for its first (idle) period: up to 2 s.
+  bool waitForFirstSound() {
+    return waitUntil([this] { return !bytes_.isEmpty() || parec_.state() == QProcess::NotRunning; }, 10000) &&
+           !bytes_.isEmpty();
+  }
+  void recordFor(int ms) {
+    const double end = steadyMs() + ms;
+    waitUntil([end] { return steadyMs() > end; }, ms + 1000);
+  }
+  Samples samples() const {
+    Samples s(std::size_t(bytes_.size()) / 2);
+    std::memcpy(s.data(), bytes_.constData(), s.size() * 2);
+    return s;
+  }
+  // The steady-clock moment of sample 0, at the latest: no piece arrives before it is recorded.
+  double startMs() const {
+    double start = arrivals_.front().first;
+    for (const auto& [ms, samples] : arrivals_) start = std::min(start, ms - samplesToMs(double(samples)));
+    return start;
+  }
+
+ private:
+  QProcess parec_;
+  QByteArray bytes_;
+  std::vector<std::pair<double, qsizetype>> arrivals_;
+};
+
+// ---- Finding a cue in the recording -------------------------------------------------------
+
+double sampleAt(const Samples& rec, long k) { return k >= 0 && k < long(rec.size()) ? rec[std::size_t(k)] : 0.0; }
+
+struct Span {
+  long from = 0, to = 0;  // samples of the cue
+  long length() const { return to - from; }
+};
+
+// A millisecond of the cue matches the recording (the cue's start at `at`) when what differs is
+// under a twentieth of the cue's energy there (-13 dB), or under one step of the sample scale.
+bool blockMatches(const Samples& rec, const Samples& cue, long at, long from, long to) {
+  double energy = 0, error = 0;
+  for (long i = from; i < to; ++i) {
+    const double r = sampleAt(rec, at + i);
+    const double c = cue[std::size_t(i)];
+    energy += c * c;
+    error += (r - c) * (r - c);
+  }
+  return error <= 0.05 * energy + double(to - from);
+}
+
+// The longest stretch of the cue that the recording follows, with the cue's start at `at`. Quiet
+// fade tails count as heard only when the recording follows them too.
+Span heardPart(const Samples& rec, const Samples& cue, long at) {
+  const long block = kRate / 1000;
+  Span best, run;
+  for (long from = 0; from < long(cue.size()); from += block) {
+    const long to = std::min(from + block, long(cue.size()));
+    if (!blockMatches(rec, cue, at, from, to)) {
+      run = {to, to};
+      continue;
+    }
+    run.to = to;
+    if (run.length() > best.length()) best = run;
+  }
+  return best;
+}
+
+// Where in [from, to) the cue starts: first where a probe from its steady part fits best, then
+// where most of the cue is heard. The probe skips the first 30 ms, which a server may swallow
+// when a stream starts.
+long cueStart(const Samples& rec, const Samples& cue, long from, long to) {
+  const long probeFrom = std::min(msToSamples(30), long(cue.size()) / 2);
+  const long probeTo = std::min(probeFrom + msToSamples(40), long(cue.size()));
+  long at = from;
+  double least = -1;
+  for (long o = from; o < to; ++o) {
+    double error = 0;
+    for (long i = probeFrom; i < probeTo && (least < 0 || error < least); ++i) {
+      const double d = sampleAt(rec, o + i) - cue[std::size_t(i)];
+      error += d * d;
+    }
+    if (least < 0 || error < least) least = error, at = o;
+  }
+  long best = at;
+  for (long o = at - msToSamples(3); o <= at + msToSamples(3); ++o)
+    if (heardPart(rec, cue, o).length() > heardPart(rec, cue, best).length()) best = o;
+  return best;
+}
+
+struct Heard {
+  long start;  // sample of the recording where the cue's first sample is
+  Span part;   // of the cue
+};
+
+// The cue as heard after a request at `requestMs`, looked for from just before to well after it.
+Heard heardAfter(const Samples& rec, double recStartMs, const Samples& cue, double requestMs) {
+  const long expected = msToSamples(requestMs - recStartMs);
+  const long start = cueStart(rec, cue, expected - msToSamples(50), expected + msToSamples(250));
+  return {start, heardPart(rec, cue, start)};
+}
+
+// ---- The test --------------------------------------------------------------------------------
+
+QString cuePath(int n) { return QString(TW_ASSETS_DIR "/Plane/%1.wav").arg(n); }
+
+constexpr double kGapMs = 300;  // longer than the player keeps its stream open after a cue
+
+struct CutCase {
+  int first, second;  // second 0: a missing file
+  double afterMs;
+};
+// A new cue, the same cue again (the level animation restarts cue 2 every 100 ms), a missing file.
+const CutCase kCuts[] = {{5, 6, 400}, {2, 2, 100}, {8, 0, 300}};
+
+// Runs the plan in a process of its own, against the private server, and returns the moments
+// of the requests.
+std::vector<double> playInOwnProcess(const PrivateSoundServer& server, const std::vector<Request>& plan,
+                                     std::string& output) {
+  const QString planFile = server.filePath("plan.txt");
+  writePlan(planFile, plan);
+  QProcessEnvironment env = server.environment();
+  env.insert(kPlanVariable, planFile);
+  for (const QString& key : env.keys())  // no sharding or report file of the outer run
+    if (key.startsWith("GTEST_")) env.remove(key);
+  const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+  QProcess player;
+  player.setProcessChannelMode(QProcess::MergedChannels);
+  startTiedToUs(player, QCoreApplication::applicationFilePath(),
+                {QString("--gtest_filter=%1.%2").arg(test->test_suite_name(), test->name())}, env);
+  const bool ended = waitUntil([&] { return player.state() == QProcess::NotRunning; },
+                               int(plan.back().atMs) + 20000);
+  stop(player);
+  output = player.readAll().toStdString();
+  if (!ended || player.exitStatus() != QProcess::NormalExit || player.exitCode() != 0) return {};
+  return readTimes(planFile + ".times");
+}
+
+TEST(SoundPlayer, PlaysEachCueWholeAndANewRequestCutsItThroughARealSoundServer) {
+  if (qEnvironmentVariableIsSet(kPlanVariable)) return playPlan(qEnvironmentVariable(kPlanVariable));
+
+  ASSERT_FALSE(QStandardPaths::findExecutable("pulseaudio").isEmpty()) << "install pulseaudio";
+  ASSERT_FALSE(QStandardPaths::findExecutable("parec").isEmpty()) << "install pulseaudio-utils";
+  PrivateSoundServer server;
+  ASSERT_TRUE(server.running()) << "the private PulseAudio server did not start:\n" << server.log();
+  Recorder recorder(server);
+  ASSERT_TRUE(recorder.waitForFirstSound()) << "nothing recorded from the null sink's monitor";
+
+  std::vector<Samples> cues(9);
+  std::vector<Request> plan;
+  double at = 0;
+  for (int n = 1; n <= 8; ++n) {
+    cues[n] = cueSamples(cuePath(n));
+    ASSERT_GT(cues[n].size(), std::size_t(msToSamples(40))) << n << ".wav: 16-bit mono at 22050 Hz expected";
+    plan.push_back({at, cuePath(n)});
+    at += samplesToMs(double(cues[n].size())) + kGapMs;
+  }
+  for (const CutCase& c : kCuts) {
+    plan.push_back({at, cuePath(c.first)});
+    plan.push_back({at + c.afterMs, c.second ? cuePath(c.second) : server.filePath("missing.wav")});
+    at += c.afterMs + (c.second ? samplesToMs(double(cues[c.second].size())) : 0) + kGapMs;
+  }
+
+  std::string output;
+  const std::vector<double> requested = playInOwnProcess(server, plan, output);
+  ASSERT_EQ(requested.size(), plan.size()) << "the player's process failed:\n" << output;
+  recorder.recordFor(500);  // the last cue's end reaches the recorder
+  const Samples rec = recorder.samples();
+  const double recStart = recorder.startMs();
+
+  const auto expectWhole = [&](int n, double requestMs) {
+    const Heard h = heardAfter(rec, recStart, cues[n], requestMs);
+    const double length = samplesToMs(double(cues[n].size()));
+    const double heard = samplesToMs(double(h.part.length()));
+    std::cout << n << ".wav: " << length << " ms, heard " << heard << " ms (" << samplesToMs(double(h.part.from))
+              << " to " << samplesToMs(double(h.part.to)) << ")\n";
+    EXPECT_GE(heard, length - 20) << n << ".wav is not heard whole";
+    return h;
+  };
+  for (int n = 1; n <= 8; ++n) expectWhole(n, requested[std::size_t(n - 1)]);
+
+  for (std::size_t i = 0; i < std::size(kCuts); ++i) {
+    const CutCase& c = kCuts[i];
+    const double firstAt = requested[8 + 2 * i], secondAt = requested[9 + 2 * i];
+    const double cutMs = secondAt - firstAt;  // as requested
+    const std::string second = c.second ? std::to_string(c.second) + ".wav" : "a missing file";
+    SCOPED_TRACE(std::to_string(c.first) + ".wav cut by " + second);
+    const Heard first = heardAfter(rec, recStart, cues[c.first], firstAt);
+    const double heardMs = samplesToMs(double(first.part.to));
+    EXPECT_LT(first.part.from, msToSamples(20)) << "the first cue is not heard from its start";
+    EXPECT_GE(heardMs, cutMs - 10) << "the first cue stops before the second request";
+    if (c.second) {
+      const Heard next = expectWhole(c.second, secondAt);
+      const double nextMs = samplesToMs(double(next.start - first.start));
+      // Counted from the first cue's own start, so what the server adds to both drops out.
+      const double lateMs = nextMs - cutMs;
+      std::cout << c.first << ".wav cut by " << second << " requested " << cutMs << " ms after it: heard to "
+                << heardMs << " ms, " << second << " starts " << nextMs << " ms after it (" << lateMs << " ms late)\n";
+      EXPECT_LE(heardMs, nextMs + 1) << "the first cue plays on";
+      EXPECT_LE(lateMs, 30) << "the second cue starts late";
+    } else {
+      const long cut = first.start + first.part.to;
+      const auto from = rec.begin() + std::min(cut + msToSamples(5), long(rec.size()));
+      const auto to = rec.begin() + std::min(cut + msToSamples(200), long(rec.size()));
+      const int loudest = std::accumulate(from, to, 0, [](int m, std::int16_t s) { return std::max(m, std::abs(int(s))); });
+      std::cout << c.first << ".wav cut by " << second << " requested " << cutMs << " ms after it: heard to "
+                << heardMs << " ms, loudest sample after it " << loudest << "\n";
+      EXPECT_LE(heardMs, cutMs + 30) << "the first cue is not cut";
+      EXPECT_LE(loudest, 2) << "the first cue plays on";
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tw::test
