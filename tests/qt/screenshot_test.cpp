@@ -10,7 +10,7 @@
 
 #include "app/command_line.h"
 #include "app/session.h"
-#include "platform/qt/qt_run.h"
+#include "app/windowed_run.h"
 
 namespace tw::test {
 namespace {

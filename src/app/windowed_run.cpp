@@ -1,4 +1,4 @@
-#include "platform/qt/qt_run.h"
+#include "app/windowed_run.h"
 
 #include <QApplication>
 #include <QFileInfo>

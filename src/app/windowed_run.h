@@ -1,4 +1,5 @@
 #pragma once
+// Starting the game in its real windows: play, the demo, or a script against them.
 #include <iosfwd>
 
 #include "app/command_line.h"
