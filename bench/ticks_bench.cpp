@@ -25,6 +25,7 @@ void boardWith(Form1& form, int count) {
     sprite.left = board::columnLeft(cell / board::kCells + 1);
     sprite.top = board::rowTop(cell % board::kCells + 1);
     sprite.visible = n < static_cast<std::size_t>(board::kCellCount);
+    form.elementChanged(sprite);
   }
   form.Posizione.start();
   form.Conflitto.start();

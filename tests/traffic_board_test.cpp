@@ -11,6 +11,7 @@
 #include "game/game_windows.h"
 #include "platform/application.h"
 #include "platform/headless_host.h"
+#include "test_support.h"
 
 namespace tw {
 namespace {
@@ -40,6 +41,7 @@ struct Traffic {
     plane(n).Aereo->left = board::columnLeft(column);
     plane(n).Aereo->top = board::rowTop(row);
     plane(n).AereoDir = heading;
+    form().elementChanged(*plane(n).Aereo);
   }
   // A spawn tick now; the new plane is placed before anything else ticks.
   int spawn(int column, int row, const std::string& heading) {
@@ -78,8 +80,10 @@ TEST(TrafficBoard, SwapsAndHiddenPlanesPassButOneSpotCollides) {
     EXPECT_FALSE(t.over());
     t.place(1, 4, 5, "o");
     t.place(2, 6, 5, "e");
-    t.plane(1).Aereo->top += off;
-    t.plane(2).Aereo->top += off;
+    for (int n : {1, 2}) {
+      t.plane(n).Aereo->top += off;
+      t.form().elementChanged(*t.plane(n).Aereo);
+    }
     bool bothShown = false;
     t.host.whileOpen = [&] { bothShown = t.plane(1).Aereo->shown() && t.plane(2).Aereo->shown(); };
     t.step();
@@ -138,3 +142,21 @@ TEST(TrafficBoard, SpawnsStopAtPlane32767ButTheTickGoesOn) {
 
 }  // namespace
 }  // namespace tw
+
+namespace tw::test {
+namespace {
+
+TEST(TrafficBoard, APlaneMovedOrRenamedByAScriptIsNamedAtTheNextPositionTick) {
+  const auto run = runScript(
+      "wait 20\nset Form1.Aereo(0).Left 3120\nwait 2\nprint Form1.Posi(0)\n"
+      // Landed, then moved: a hidden plane is named too.
+      "set Form1.DT E - 1\nclick Form1.Label1\nprint Form1.Aereo(0).Visible\nset Form1.Aereo(0).Top 1320\nwait 2\n"
+      "print Form1.Posi(0)\nset Form1.Posi(0) nowhere\nwait 2\nprint Form1.Posi(0)\n");
+  ASSERT_GE(run.lines.size(), 5u) << run.err;
+  EXPECT_EQ(std::vector<std::string>(run.lines.end() - 5, run.lines.end()),
+            (std::vector<std::string>{"Form1.Posi(0) = E - 1", "sound: 6", "Form1.Aereo(0).Visible = false",
+                                      "Form1.Posi(0) = E - 2", "Form1.Posi(0) = E - 2"}));
+}
+
+}  // namespace
+}  // namespace tw::test

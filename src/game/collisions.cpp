@@ -18,11 +18,11 @@ namespace {
 // Whether two visible sprites share both coordinates. Flying planes stand on cell origins,
 // so a map of the 81 cells settles it in one pass; a sprite put anywhere else by hand is
 // compared with the other such sprites.
-bool twoOnOneSpot(const std::vector<PlaneRecord>& planes) {
+bool twoOnOneSpot(const std::vector<PlaneRecord>& planes, const std::vector<std::int16_t>& flying) {
   std::array<bool, board::kCellCount> taken{};
   std::vector<std::pair<float, float>> elsewhere;
-  for (const PlaneRecord& p : planes) {
-    const Element& sprite = *p.Aereo;
+  for (std::int16_t n : flying) {
+    const Element& sprite = *planes[static_cast<std::size_t>(n)].Aereo;
     if (!sprite.visible) continue;
     if (const auto cell = board::cellAt(sprite.left, sprite.top)) {
       bool& occupied = taken[static_cast<std::size_t>(board::cellIndex(*cell))];
@@ -47,7 +47,7 @@ void Form1::collisionTick() {
     setText(*NuovoVel, std::string(kLevels[row].NuovoVel));
     setText(*Vel, std::string(kLevels[row].Vel));
   }
-  if (twoOnOneSpot(planes)) crashGameOver();
+  if (twoOnOneSpot(planes, flyingPlanes())) crashGameOver();
 }
 
 void Form1::crashGameOver() {

@@ -85,6 +85,8 @@ class Form1 : public Window {
   bool keyPressed(std::string_view key) override;
   void minimized() override;
   void muteChanged(bool muted) override;
+  void elementChanged(Element& element) override;
+  void fieldChanged(std::string_view name, int index) override;
 
   // Routines of the screen.
   void FermaTutto();
@@ -125,6 +127,17 @@ class Form1 : public Window {
   void spawnTick();           // Nuovo
   void hideTick();            // Nascondi
   void loadTick();            // Carica
+
+  // The bookkeeping that lets the ticks look at what changed rather than at every plane
+  // ever spawned. A plane moved (or its position written) since the last position tick:
+  void moved(std::int16_t n) { toTrack_.push_back(n); }
+  // A plane shown on the board; hidden ones drop out of the list at the next look.
+  void shown(std::int16_t n);
+  // The shown planes, in ascending number.
+  const std::vector<std::int16_t>& flyingPlanes();
+  std::vector<std::int16_t> toTrack_;
+  std::vector<std::int16_t> flying_;
+  std::vector<bool> listedFlying_;
 
   // A destination drawn at random, column then row; written into the plane when there is one.
   void drawDestination(PlaneRecord* p);

@@ -117,6 +117,10 @@ void Form1::build() {
   Element sprite = picture("Aereo", 0, "south", board::kOrigin, board::kOrigin);
   sprite.tooltip = "Select this plane (Tab: the next one)";  // the copies too
   planes.push_back(PlaneRecord{&add(sprite), "A - 1", "", "1000", "", "2", "1", "", "250"});
+  toTrack_ = {0};
+  flying_.clear();
+  listedFlying_.clear();
+  shown(0);
 
   Lin5 = &add(sweepLine("Lin5", 6120, 720, 15, 5535));
   Ln6 = &add(sweepLine("Ln6", 720, 720, 5535, 15));

@@ -23,9 +23,10 @@ bool offTheBoard(const Element& sprite) {
 void Form1::movementTick() {
   Suona(app(), "1");
   if (const auto ms = toInt32(Vel->text)) Act.setInterval(*ms);
-  const std::size_t count = planes.size();
-  for (std::size_t i = 0; i < count; ++i) {
-    PlaneRecord& p = planes[i];
+  // A copy: a crash hides a plane, and the list drops it.
+  const std::vector<std::int16_t> flying = flyingPlanes();
+  for (const std::int16_t i : flying) {
+    PlaneRecord& p = planes[static_cast<std::size_t>(i)];
     Element& sprite = *p.Aereo;
     if (!sprite.visible) continue;
     if (const auto before = toNumber(p.Alt)) p.Alt = numberText(*before - kFuelPerStep);
@@ -43,6 +44,7 @@ void Form1::movementTick() {
     if (const Heading* h = headingOf(p.AereoDir)) {
       sprite.left += h->dLeft;
       sprite.top += h->dTop;
+      moved(i);
     }
     if (offTheBoard(sprite)) {
       sprite.visible = false;

@@ -14,7 +14,11 @@ void trackCell(PlaneRecord& p) {
 }  // namespace
 
 void Form1::positionTick() {
-  for (PlaneRecord& p : planes) trackCell(p);
+  // A plane that has not moved still stands where its Posi says.
+  for (std::int16_t n : toTrack_) {
+    if (PlaneRecord* p = plane(n)) trackCell(*p);
+  }
+  toTrack_.clear();
   AggiornaSelezionato();
 }
 

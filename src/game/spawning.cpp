@@ -60,6 +60,8 @@ void Form1::spawnTick() {
   if (const Heading* h = headingOf(p->AereoDir)) app().loadPicture(sprite, app().planeFile(h->picture));
   drawDestination(p);
   p->Posi = board::cellName({1, 1});
+  moved(*n);
+  shown(*n);
 
   const std::string destination = board::positionText(p->AereoDest1, p->AereoDest2);
   AT->text = p->Alt;

@@ -240,12 +240,17 @@ std::string writeName(Application& app, const NameRef& ref, const std::string& v
   Window* w = app.findWindow(ref.window);
   if (w == nullptr) return "unknown window " + ref.window;
   if (w->isOpen()) {
-    if (Element* e = w->find(ref.element, ref.index)) return writeElement(app, *w, *e, ref.property, value);
+    if (Element* e = w->find(ref.element, ref.index)) {
+      std::string error = writeElement(app, *w, *e, ref.property, value);
+      if (error.empty()) w->elementChanged(*e);
+      return error;
+    }
     if (std::string* f = w->field(ref.element, ref.index)) {
       if (!ref.property.empty() && ref.property != "Caption" && ref.property != "Text") {
         return "no property " + ref.property;
       }
       *f = value;
+      w->fieldChanged(ref.element, ref.index);
       return {};
     }
   }

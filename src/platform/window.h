@@ -80,6 +80,9 @@ class Window {
   virtual bool keyPressed(std::string_view /*key*/) { return false; }
   virtual void minimized() {}
   virtual void muteChanged(bool /*muted*/) {}
+  // Something other than the window's own handlers wrote an element or a field: a script.
+  virtual void elementChanged(Element&) {}
+  virtual void fieldChanged(std::string_view /*name*/, int /*index*/) {}
   virtual void focusGained(Element&) {}
   virtual void textChanged(Element&) {}
   virtual void resized() {}
