@@ -36,7 +36,11 @@ void WholeGameByTheAutopilot(benchmark::State& state) {
   state.counters["wall_s_per_virtual_h"] = wallSeconds / virtualHours;
 }
 
-BENCHMARK(WholeGameByTheAutopilot)->Unit(benchmark::kMillisecond)->Iterations(10)->Repetitions(3);
+BENCHMARK(WholeGameByTheAutopilot)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(10)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 }  // namespace
 }  // namespace tw
