@@ -50,7 +50,13 @@ long numberIn(const Element& e) { return static_cast<long>(toNumber(e.text).valu
 
 }  // namespace
 
-Autopilot::Autopilot(Application& app, int firstLevel) : app_(app), pendingLevel_(firstLevel) {}
+Autopilot::Autopilot(Application& app, int firstLevel)
+    : app_(app),
+      game_(app.form<Form1>()),
+      menu_(app.form<Form2>()),
+      next_(app.form<Form3>()),
+      chooser_(app.form<Form5>()),
+      pendingLevel_(firstLevel) {}
 
 void Autopilot::act() {
   // A way through the menus takes several clicks at one moment.
@@ -59,10 +65,10 @@ void Autopilot::act() {
 }
 
 bool Autopilot::moveOn() {
-  Form1& game = app_.form<Form1>();
-  Form3& next = app_.form<Form3>();
-  Form5& chooser = app_.form<Form5>();
-  Form2& menu = app_.form<Form2>();
+  Form1& game = game_;
+  Form3& next = next_;
+  Form5& chooser = chooser_;
+  Form2& menu = menu_;
   if (game.isOpen()) {
     if (pendingLevel_ == kFirstNormalLevel) {
       pendingLevel_ = -1;
@@ -96,7 +102,7 @@ bool Autopilot::moveOn() {
 }
 
 bool Autopilot::atMenu() {
-  Form2& menu = app_.form<Form2>();
+  Form2& menu = menu_;
   if (inGame_) {
     inGame_ = false;
     tally_.clicks += screenClicks_;
@@ -166,7 +172,7 @@ void Autopilot::followPlanes(Form1& game) {
 }
 
 void Autopilot::land(Form1& game) {
-  for (int n : std::vector<int>(flying_)) {
+  for (const int n : flying_) {
     PlaneRecord& p = game.planes[static_cast<std::size_t>(n)];
     if (!p.Aereo->visible || !readyToLand(p)) continue;
     if (game.Selezionato->text != std::to_string(n)) press(game, *p.Aereo);

@@ -11,6 +11,9 @@ namespace tw {
 
 class Application;
 class Form1;
+class Form2;
+class Form3;
+class Form5;
 class Window;
 struct Element;
 
@@ -52,6 +55,10 @@ class Autopilot {
   void tallyLevel(Form1& game);
 
   Application& app_;
+  Form1& game_;
+  Form2& menu_;
+  Form3& next_;
+  Form5& chooser_;
   int pendingLevel_;  // the first game's level, until it has started; -1 after
   bool inGame_ = false;
   bool startsNewGames_ = true;

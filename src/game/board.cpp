@@ -1,7 +1,6 @@
 #include "game/board.h"
 
 #include <array>
-#include <cmath>
 
 namespace tw::board {
 
@@ -10,7 +9,8 @@ namespace {
 // The 1-based line whose origin is exactly `coordinate`, or 0.
 int lineAt(float coordinate) {
   if (!(coordinate >= kOrigin && coordinate <= kOrigin + kCell * (kCells - 1))) return 0;
-  const int line = static_cast<int>(std::lround((coordinate - kOrigin) / kCell)) + 1;
+  // Non-negative here, so adding a half and truncating rounds to the nearest line.
+  const int line = static_cast<int>((coordinate - kOrigin) / kCell + 0.5f) + 1;
   // Whole-number origins are exact in float, so equality is the cell rule itself.
   return columnLeft(line) == coordinate ? line : 0;
 }

@@ -1,6 +1,7 @@
 // Conflitto: the level's pace held on every tick, and two flying planes on one cell.
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <utility>
 #include <vector>
 
@@ -39,13 +40,16 @@ bool twoOnOneSpot(const std::vector<PlaneRecord>& planes, const std::vector<std:
 }  // namespace
 
 void Form1::collisionTick() {
+  // A level that is no number fails every test of the table, and a failed test still writes
+  // its row: the last row wins. A number outside the table writes nothing.
   const auto level = toNumber(LV->text);
-  for (std::size_t row = 0; row < kLevels.size(); ++row) {
-    // A level that is no number fails every test, and a failed test still writes its row:
-    // the last row wins.
-    if (level && *level != static_cast<double>(row)) continue;
-    setText(*NuovoVel, std::string(kLevels[row].NuovoVel));
-    setText(*Vel, std::string(kLevels[row].Vel));
+  const LevelRow* row = level ? nullptr : &kLevels.back();
+  if (level && *level >= 0 && *level < static_cast<double>(kLevels.size()) && *level == std::floor(*level)) {
+    row = &kLevels[static_cast<std::size_t>(*level)];
+  }
+  if (row != nullptr) {
+    setText(*NuovoVel, std::string(row->NuovoVel));
+    setText(*Vel, std::string(row->Vel));
   }
   if (twoOnOneSpot(planes, flyingPlanes())) crashGameOver();
 }

@@ -90,7 +90,9 @@ void Form1::focusGained(Element& element) {
 }
 
 void Form1::textChanged(Element& element) {
-  if (&element == Text1) refreshCaret();
+  if (&element != Text1) return;
+  logCharacters_ = -1;
+  refreshCaret();
 }
 
 void Form1::startUp() {
@@ -119,6 +121,7 @@ void Form1::forgetElements() {
   DestAereo.fill(nullptr);
   Stars.clear();
   planes.clear();
+  logCharacters_ = -1;
 }
 
 void Form1::resized() {

@@ -100,6 +100,7 @@ class Form1 : public Window {
 
   // Message log.
   void appendMessage(const std::string& message);
+  int logCharacters();  // the log's length in characters
   void moveLogToEnd();
   void clearLog();
   void refreshCaret();
@@ -135,6 +136,7 @@ class Form1 : public Window {
   void shown(std::int16_t n);
   // The shown planes, in ascending number.
   const std::vector<std::int16_t>& flyingPlanes();
+  int logCharacters_ = -1;  // -1: not counted since the log last changed
   std::vector<std::int16_t> toTrack_;
   std::vector<std::int16_t> flying_;
   std::vector<bool> listedFlying_;

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 namespace tw {
@@ -34,6 +35,20 @@ bool isDecimalSyntax(std::string_view t) {
   return i == t.size();
 }
 
+// The counters are read every millisecond: a plain whole number of up to 15 digits, exact
+// in a double, is read without the general parser.
+std::optional<double> plainWhole(std::string_view t) {
+  const bool negative = !t.empty() && t.front() == '-';
+  if (negative) t.remove_prefix(1);
+  if (t.empty() || t.size() > 15) return std::nullopt;
+  std::int64_t value = 0;
+  for (char c : t) {
+    if (c < '0' || c > '9') return std::nullopt;
+    value = value * 10 + (c - '0');
+  }
+  return negative ? -static_cast<double>(value) : static_cast<double>(value);
+}
+
 template <typename Int>
 std::optional<Int> toWhole(std::string_view text) {
   const auto number = toNumber(text);
@@ -61,6 +76,7 @@ std::string shortestText(Float value) {
 
 std::optional<double> toNumber(std::string_view text) {
   text = trimSpaces(text);
+  if (const auto whole = plainWhole(text)) return whole;
   if (!isDecimalSyntax(text)) return std::nullopt;
   if (text.front() == '+') text.remove_prefix(1);
   double value = 0;

@@ -1,7 +1,7 @@
 #include "platform/scheduler.h"
 
 #include <algorithm>
-#include <tuple>
+#include <utility>
 
 #include "platform/timer.h"
 #include "platform/window.h"
@@ -10,13 +10,24 @@ namespace tw {
 
 Timer* Scheduler::next() const {
   if (held()) return nullptr;
+  if (!known_) {
+    next_ = findNext();
+    known_ = true;
+  }
+  return next_;
+}
+
+Timer* Scheduler::findNext() const {
   Timer* best = nullptr;
-  auto key = [](const Timer* t) {
-    return std::make_tuple(t->due(), t->owner().openSequence(), t->tieOrder());
-  };
   for (Timer* t : timers_) {
     if (!t->enabled()) continue;
-    if (best == nullptr || key(t) < key(best)) best = t;
+    if (best == nullptr || t->due() < best->due()) {
+      best = t;
+    } else if (t->due() == best->due()) {
+      // The same moment: by window opening order, then the window's own order.
+      const auto key = [](const Timer* x) { return std::make_pair(x->owner().openSequence(), x->tieOrder()); };
+      if (key(t) < key(best)) best = t;
+    }
   }
   return best;
 }
@@ -29,6 +40,7 @@ std::optional<std::int64_t> Scheduler::nextDue() const {
 
 void Scheduler::remove(Timer& timer) {
   timers_.erase(std::remove(timers_.begin(), timers_.end(), &timer), timers_.end());
+  changed();
 }
 
 }  // namespace tw

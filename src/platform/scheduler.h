@@ -30,14 +30,24 @@ class Scheduler {
   Timer* next() const;
   std::optional<std::int64_t> nextDue() const;
 
-  void add(Timer& timer) { timers_.push_back(&timer); }
+  void add(Timer& timer) {
+    timers_.push_back(&timer);
+    changed();
+  }
   void remove(Timer& timer);
+  // A timer started, stopped or re-armed: the next one must be found again.
+  void changed() { known_ = false; }
 
  private:
+  Timer* findNext() const;
+
   int resolution_;
   std::int64_t now_ = 0;
   int holds_ = 0;
   std::vector<Timer*> timers_;
+  // Asked for after every tick, and far more often than a timer changes.
+  mutable Timer* next_ = nullptr;
+  mutable bool known_ = false;
 };
 
 }  // namespace tw

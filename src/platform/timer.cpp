@@ -27,7 +27,10 @@ void Timer::start() {
   arm();
 }
 
-void Timer::stop() { enabled_ = false; }
+void Timer::stop() {
+  enabled_ = false;
+  scheduler_.changed();
+}
 
 void Timer::setInterval(std::int32_t ms) {
   interval_ = ms;
@@ -37,10 +40,14 @@ void Timer::setInterval(std::int32_t ms) {
 void Timer::reset() {
   interval_ = designInterval_;
   enabled_ = false;
+  scheduler_.changed();
   if (enabledAtOpen_) start();
 }
 
-void Timer::arm() { due_ = scheduler_.now() + scheduler_.effectiveInterval(interval_); }
+void Timer::arm() {
+  due_ = scheduler_.now() + scheduler_.effectiveInterval(interval_);
+  scheduler_.changed();
+}
 
 void Timer::fire() {
   // Armed for the next period first, so the handler may stop, restart or re-time it.

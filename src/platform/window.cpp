@@ -53,6 +53,12 @@ void Window::setText(Element& box, std::string text) {
   textChanged(box);
 }
 
+void Window::appendText(Element& box, std::string_view more) {
+  if (more.empty()) return;
+  box.text += more;
+  textChanged(box);
+}
+
 void Window::setSelStart(Element& box, int characters) {
   box.selStart = std::clamp(characters, 0, characterCount(box.text));
 }

@@ -61,6 +61,8 @@ class Window {
   void setText(Element& box, std::string text);
   // In characters, kept inside the text.
   void setSelStart(Element& box, int characters);
+  // Adds to the end, as setText would with the whole text, without copying what is there.
+  void appendText(Element& box, std::string_view more);
 
   const std::vector<std::unique_ptr<Timer>>& timers() const { return timers_; }
   Timer* findTimer(std::string_view name) const;

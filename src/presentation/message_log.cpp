@@ -8,11 +8,19 @@ namespace tw {
 
 void Form1::appendMessage(const std::string& message) {
   if (Text1 == nullptr) return;
-  setText(*Text1, Text1->text + message + "\r\n");
+  const int before = logCharacters();
+  appendText(*Text1, message + "\r\n");
+  // Counted once: the log grows by a line at every plane and every landing.
+  logCharacters_ = before + characterCount(message) + 2;
 }
 
 void Form1::moveLogToEnd() {
-  if (Text1 != nullptr) setSelStart(*Text1, characterCount(Text1->text));
+  if (Text1 != nullptr) setSelStart(*Text1, logCharacters());
+}
+
+int Form1::logCharacters() {
+  if (logCharacters_ < 0) logCharacters_ = characterCount(Text1->text);
+  return logCharacters_;
 }
 
 void Form1::clearLog() {
