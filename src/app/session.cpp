@@ -38,12 +38,16 @@ int runScriptFile(Application& app, const std::string& file, std::ostream& out, 
       return 2;
     }
   }
+  return runScriptStream(app, file == "-" ? std::cin : in, out, err);
+}
+
+int runScriptStream(Application& app, std::istream& script, std::ostream& out, std::ostream& err) {
   app.setEventSink([&out](const std::string& line) { out << line << '\n'; });
   keepMuteChoice(app);
   addGameWindows(app);
   startGame(app);
   ScriptRunner runner(app, out, err);
-  const int status = runner.run(file == "-" ? std::cin : in);
+  const int status = runner.run(script);
   out.flush();
   app.setEventSink(nullptr);
   return status;

@@ -15,6 +15,8 @@ AppOptions appOptionsFor(const CommandLine& options);
 // Opens the game screen at time 0 and runs the script file ("-" is standard input) against it,
 // printing every event. Returns the exit status.
 int runScriptFile(Application& app, const std::string& file, std::ostream& out, std::ostream& err);
+// The same for a script already in memory or on a stream (the fuzzers feed theirs this way).
+int runScriptStream(Application& app, std::istream& script, std::ostream& out, std::ostream& err);
 
 // A whole scripted run with no display.
 int runHeadless(const CommandLine& options, std::ostream& out, std::ostream& err);

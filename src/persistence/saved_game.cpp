@@ -32,7 +32,7 @@ void Form1::loadTick() {
   TM->text = loaded.counters.time;
   Salvati->text = loaded.counters.toLand;
   Caricato = 1;
-  if (Salvati->text.empty()) Salvati->text = "5";
+  if (Salvati->text.empty()) Salvati->text.assign(1, '5');  // not = "5": g++ 12 warns falsely at -O2
   // The first level's pace; the collision tick brings in the loaded level's own.
   const LevelRow& first = kLevels[kFirstNormalLevel];
   setText(*NuovoVel, std::string(first.NuovoVel));
