@@ -13,6 +13,7 @@
 #include <fstream>
 #include <functional>
 
+#include "autopilot/autopilot.h"
 #include "platform/qt/text_positions.h"
 #include "qt_game.h"
 #include "../test_support.h"
@@ -179,6 +180,35 @@ TEST(QtView, KeysReachTheGameWhereverTheFocusIs) {
   game.view().showNormal();
   QCoreApplication::processEvents();
   EXPECT_EQ(f.Label4->text, ">");
+}
+
+TEST(QtView, RepaintingOnlyWhatChangedShowsWhatAFullRepaintShows) {
+  QtGame game(QtHost::Mode::Play);
+  Autopilot pilot(game.app(), 1);
+  game.app().setQuietHook([&pilot] { pilot.act(); });
+  // Planes come in, move, turn and land; the lines sweep; the panel follows the selection.
+  for (std::int64_t t = 0; t < 60'000 && game.form1().isOpen(); t += 60) {
+    game.app().advanceTo(t);
+    QCoreApplication::processEvents();
+  }
+  ASSERT_TRUE(game.form1().isOpen());
+  EXPECT_NE(game.form1().Salvati->text, "5") << "no plane landed";
+  game.app().setQuietHook(nullptr);
+  // Paused, nothing changes any more; the views take over the last changes, then paint them.
+  game.app().click(*game.form1().Label4);
+  game.app().settle();
+  for (int pass = 0; pass < 3; ++pass) QCoreApplication::processEvents();
+  const QImage shown = onScreen(game.view()).convertToFormat(QImage::Format_RGB32);
+  const QImage full = game.view().grab().toImage().convertToFormat(QImage::Format_RGB32);
+  ASSERT_EQ(shown.size(), full.size());
+  QRect differs;
+  for (int y = 0; y < full.height(); ++y) {
+    for (int x = 0; x < full.width(); ++x) {
+      if (shown.pixel(x, y) != full.pixel(x, y)) differs |= QRect(x, y, 1, 1);
+    }
+  }
+  EXPECT_TRUE(differs.isNull()) << "pixels differ within " << differs.x() << "," << differs.y() << " "
+                                << differs.width() << "x" << differs.height();
 }
 
 TEST(QtView, ClosingTheGameScreenOpensTheMenuInItsOwnView) {

@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <tuple>
 
 #include "platform/hit_test.h"
 #include "platform/window.h"
@@ -90,6 +92,10 @@ QRect pixelRect(const Element& e) {
 }
 
 QFont gameFont(const Font& font) {
+  // Made once per face and size: a new QFont looks its face up again on every paint.
+  static std::map<std::tuple<std::string, float, int>, QFont> made;
+  const auto key = std::make_tuple(font.family, font.points, font.weight);
+  if (const auto it = made.find(key); it != made.end()) return it->second;
   QFont f;
   QStringList families{QString::fromStdString(font.family)};
   if (font.family == "Courier New") {
@@ -102,7 +108,7 @@ QFont gameFont(const Font& font) {
   // Points at 96 dots per inch, the scale the twips assume.
   f.setPixelSize(std::max(1, static_cast<int>(std::lround(font.points * 96.0f / 72.0f))));
   f.setWeight(static_cast<QFont::Weight>(std::clamp(font.weight, 100, 900)));
-  return f;
+  return made.emplace(key, f).first->second;
 }
 
 const QImage& PictureCache::imageFor(const Element& picture) {
@@ -115,9 +121,13 @@ const QImage& PictureCache::imageFor(const Element& picture) {
   return *it;
 }
 
-void paintWindow(QPainter& painter, const Window& window, PictureCache& pictures) {
+void paintWindow(QPainter& painter, const Window& window, PictureCache& pictures, const QRect& area) {
+  // Lines and auto-sized labels may draw past their rectangle: they are always painted.
+  auto meets = [&area](const Element& e) {
+    return e.kind == ElementKind::Line || e.autoSize || pixelRect(e).intersects(area);
+  };
   for (const Element* e : paintOrder(window)) {
-    if (!e->shown()) continue;
+    if (!e->shown() || !meets(*e)) continue;
     if (e->parent) {
       painter.setClipRect(clipFor(*e));
     } else {

@@ -29,7 +29,8 @@ class PictureCache {
   QHash<QString, QImage> images_;
 };
 
-void paintWindow(QPainter& painter, const Window& window, PictureCache& pictures);
+// Paints what meets `area` (logical pixels), in drawing order.
+void paintWindow(QPainter& painter, const Window& window, PictureCache& pictures, const QRect& area);
 
 // The element a click at `point`, in logical pixels, reaches, or null.
 Element* elementAt(const Window& window, QPoint point);

@@ -49,6 +49,19 @@ QtHost::QtHost(Mode mode, int timeOfDaySeconds) : mode_(mode), virtualDay_(timeO
   sinceRepaint_.start();
 }
 
+void QtHost::followContentsSoon() {
+  // Several timers tick in one frame: the views take over their changes once, after them.
+  if (contentsPending_) return;
+  contentsPending_ = true;
+  QMetaObject::invokeMethod(
+      &contentsContext_,
+      [this] {
+        contentsPending_ = false;
+        for (auto& [window, view] : views_) view->follow();
+      },
+      Qt::QueuedConnection);
+}
+
 QtHost::~QtHost() {
   for (auto& [window, view] : views_) delete view;
   for (auto& view : retired_) delete view.data();
@@ -94,11 +107,12 @@ bool QtHost::pictureReadable(const std::string& path) {
 void QtHost::refresh() {
   if (app_ == nullptr || refreshing_) return;
   // A script settles after every tick: its windows catch up only now and then.
-  const bool repaint = mode_ == Mode::Play || sinceRepaint_.elapsed() >= kScriptRepaintMs;
+  const bool repaint = mode_ == Mode::Script && sinceRepaint_.elapsed() >= kScriptRepaintMs;
   refreshing_ = true;
   followWindows(repaint);
   refreshing_ = false;
   if (mode_ == Mode::Play) {
+    followContentsSoon();
     clock_->arm();
     if (app_->openWindows().empty()) QCoreApplication::quit();
   } else if (repaint) {

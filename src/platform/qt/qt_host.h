@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QMargins>
 #include <QMessageBox>
+#include <QObject>
 #include <QPointer>
 #include <map>
 #include <memory>
@@ -73,6 +74,7 @@ class QtHost : public Host {
   // `followContents`, the other views take over their windows' changes too.
   void followWindows(bool followContents);
   void retire(WindowView* view);
+  void followContentsSoon();
   void keepInFront(WindowView& view);
 
   Mode mode_;
@@ -86,6 +88,8 @@ class QtHost : public Host {
   bool refreshing_ = false;
   QElapsedTimer sinceRepaint_;
   QMargins frameMargins_;
+  QObject contentsContext_;  // calls queued to it die with the host
+  bool contentsPending_ = false;
   std::function<void()> endDemo_;
 };
 

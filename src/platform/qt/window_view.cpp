@@ -78,7 +78,9 @@ void WindowView::follow() {
   if (windowTitle() != caption) setWindowTitle(caption);
   followTextBoxes();
   if (!window_.enabled) unsetCursor();
-  update();
+  // Only what changed: the sweep lines' strips, a plane that moved, a label's new text.
+  const QRegion changed = damage_.since(window_);
+  if (!changed.isEmpty()) update(changed);
 }
 
 void WindowView::followTextBoxes() {
@@ -106,10 +108,16 @@ QImage WindowView::capture() {
   return image;
 }
 
-void WindowView::paintEvent(QPaintEvent*) {
+void WindowView::paintEvent(QPaintEvent* event) {
+  // A paint may come before the view has taken over the latest changes (a window being
+  // exposed): what it cannot draw over now is drawn again at once.
+  if (!forgotten_) {
+    const QRegion missed = damage_.since(window_);
+    if (!missed.isEmpty()) update(missed);
+  }
   QPainter painter(this);
-  painter.fillRect(rect(), Qt::black);
-  if (!forgotten_) paintWindow(painter, window_, pictures_);
+  painter.fillRect(event->rect(), Qt::black);
+  if (!forgotten_) paintWindow(painter, window_, pictures_, event->rect());
 }
 
 void WindowView::mousePressEvent(QMouseEvent* event) {

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <map>
 
+#include "platform/qt/damage.h"
 #include "platform/qt/element_painter.h"
 
 namespace tw {
@@ -56,6 +57,7 @@ class WindowView : public QWidget {
   bool framed_ = false;  // the window manager's frame is known
   const Element* pressed_ = nullptr;  // under the pointer when the button went down
   std::map<const Element*, TextBoxView*> textBoxes_;
+  Damage damage_;
 };
 
 }  // namespace tw
