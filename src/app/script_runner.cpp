@@ -123,6 +123,14 @@ std::string ScriptRunner::execute(const std::string& line) {
     if (found == nullptr || !ref->property.empty()) return "unknown element " + text;
     return {};
   };
+  // The open window the next word names.
+  auto openWindow = [&](Window*& found) -> std::string {
+    const std::string name = nextWord(rest);
+    found = app_.findWindow(name);
+    if (found == nullptr) return "unknown window " + name;
+    if (!found->isOpen()) return name + " is not open";
+    return {};
+  };
 
   if (command == "wait") {
     const std::string ms = nextWord(rest);
@@ -144,10 +152,8 @@ std::string ScriptRunner::execute(const std::string& line) {
     return {};
   }
   if (command == "click-at") {
-    const std::string name = nextWord(rest);
-    Window* w = app_.findWindow(name);
-    if (w == nullptr) return "unknown window " + name;
-    if (!w->isOpen()) return name + " is not open";
+    Window* w = nullptr;
+    if (auto error = openWindow(w); !error.empty()) return error;
     const std::string point = rest;
     const auto left = toNumber(nextWord(rest));
     const auto top = toNumber(nextWord(rest));
@@ -157,10 +163,8 @@ std::string ScriptRunner::execute(const std::string& line) {
     return {};
   }
   if (command == "key" || command == "minimize") {
-    const std::string name = nextWord(rest);
-    Window* w = app_.findWindow(name);
-    if (w == nullptr) return "unknown window " + name;
-    if (!w->isOpen()) return name + " is not open";
+    Window* w = nullptr;
+    if (auto error = openWindow(w); !error.empty()) return error;
     if (command == "minimize") {
       app_.minimize(*w);
     } else {
@@ -225,12 +229,10 @@ std::string ScriptRunner::execute(const std::string& line) {
     return {};
   }
   if (command == "screenshot") {
-    const std::string name = nextWord(rest);
-    Window* w = app_.findWindow(name);
-    if (w == nullptr) return "unknown window " + name;
-    if (!w->isOpen()) return name + " is not open";
+    Window* w = nullptr;
+    if (auto error = openWindow(w); !error.empty()) return error;
     if (rest.empty()) return "screenshot needs a file name";
-    if (!app_.host().screenshot(*w, rest)) return "cannot save a screenshot of " + name + " to " + rest;
+    if (!app_.host().screenshot(*w, rest)) return "cannot save a screenshot of " + w->name() + " to " + rest;
     return {};
   }
   return "unknown command '" + command + "'";

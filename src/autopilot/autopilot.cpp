@@ -167,7 +167,7 @@ void Autopilot::followPlanes(Form1& game) {
   const int newest = std::min(toInt16(game.AA->text).value_or(0), static_cast<std::int16_t>(game.planes.size() - 1));
   for (int n = newestSeen_ + 1; n <= newest; ++n) flying_.push_back(n);
   newestSeen_ = std::max(newestSeen_, newest);
-  std::erase_if(flying_, [&](int n) { return !game.planes[static_cast<std::size_t>(n)].Aereo->visible; });
+  dropLanded(game);
   if (wanted_.size() < game.planes.size()) wanted_.resize(game.planes.size(), -1);
 }
 
@@ -182,6 +182,10 @@ void Autopilot::land(Form1& game) {
     if (!game.isOpen()) return;
     if (!p.Aereo->visible) ++tally_.landed;
   }
+  dropLanded(game);
+}
+
+void Autopilot::dropLanded(const Form1& game) {
   std::erase_if(flying_, [&](int n) { return !game.planes[static_cast<std::size_t>(n)].Aereo->visible; });
 }
 

@@ -52,6 +52,8 @@ class Autopilot {
   void plan(Form1& game);
   void turn(Form1& game);
   void followPlanes(Form1& game);
+  // Planes landed or gone off the board leave the list.
+  void dropLanded(const Form1& game);
   void tallyLevel(Form1& game);
 
   Application& app_;

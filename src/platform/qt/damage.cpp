@@ -19,10 +19,7 @@ QRect withFrameRoom(const Element& e, QRect area) {
 
 QRect areaOf(const Element& e) {
   if (e.kind != ElementKind::Line) return pixelRect(e);
-  const float dx = e.parent ? e.parent->screenLeft() : 0;
-  const float dy = e.parent ? e.parent->screenTop() : 0;
-  const QPoint a(toPixels(e.left + dx), toPixels(e.top + dy));
-  const QPoint b(toPixels(e.x2 + dx), toPixels(e.y2 + dy));
+  const auto [a, b] = lineEnds(e);
   const int pen = std::max(1, e.lineWidthPx);
   return QRect(a, b).normalized().adjusted(-pen, -pen, pen, pen);
 }

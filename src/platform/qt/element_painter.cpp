@@ -17,10 +17,6 @@ QColor color(Rgb rgb) { return QColor(static_cast<QRgb>(rgb)); }
 
 constexpr Rgb kFocusFrame = 0xFF8000;
 
-QString shownText(const std::string& text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).replace("\r\n", "\n");
-}
-
 // The part of the window an element may draw on: the inside of every container above it.
 QRect clipFor(const Element& e) {
   QRect clip;
@@ -57,13 +53,12 @@ void paintLabel(QPainter& p, const Element& e) {
 }
 
 void paintLine(QPainter& p, const Element& e) {
-  const float dx = e.parent ? e.parent->screenLeft() : 0;
-  const float dy = e.parent ? e.parent->screenTop() : 0;
   QPen pen(color(e.foreColor));
   pen.setWidth(std::max(1, e.lineWidthPx));
   pen.setCapStyle(Qt::SquareCap);
   p.setPen(pen);
-  p.drawLine(QPoint(toPixels(e.left + dx), toPixels(e.top + dy)), QPoint(toPixels(e.x2 + dx), toPixels(e.y2 + dy)));
+  const auto [from, to] = lineEnds(e);
+  p.drawLine(from, to);
 }
 
 void paintElement(QPainter& p, const Element& e, PictureCache& pictures) {
@@ -84,6 +79,16 @@ void paintElement(QPainter& p, const Element& e, PictureCache& pictures) {
 }
 
 }  // namespace
+
+QString shownText(const std::string& text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).replace("\r\n", "\n");
+}
+
+std::pair<QPoint, QPoint> lineEnds(const Element& e) {
+  const float dx = e.parent ? e.parent->screenLeft() : 0;
+  const float dy = e.parent ? e.parent->screenTop() : 0;
+  return {QPoint(toPixels(e.left + dx), toPixels(e.top + dy)), QPoint(toPixels(e.x2 + dx), toPixels(e.y2 + dy))};
+}
 
 int toPixels(float twips) { return static_cast<int>(std::lround(twips / 15.0f)); }
 

@@ -4,6 +4,8 @@
 #include <QHash>
 #include <QImage>
 #include <QRect>
+#include <string>
+#include <utility>
 
 #include "platform/element.h"
 
@@ -17,6 +19,10 @@ class Window;
 int toPixels(float twips);
 // An element's rectangle in the window's client area, in logical pixels.
 QRect pixelRect(const Element& e);
+// A line's two ends in the client area, in logical pixels.
+std::pair<QPoint, QPoint> lineEnds(const Element& line);
+// A stored text as the toolkit shows it: UTF-16, LF line breaks.
+QString shownText(const std::string& text);
 // The game's font, or its metric-compatible substitute where it is missing.
 QFont gameFont(const Font& font);
 

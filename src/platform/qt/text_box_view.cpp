@@ -14,10 +14,6 @@ namespace tw {
 
 namespace {
 
-QString shownText(const std::string& text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).replace("\r\n", "\n");
-}
-
 // The toolkit's light grey bar glares beside a dark text: give it the box's own background
 // and the grey of the game's buttons.
 void darkenScrollBar(QScrollBar& bar, Rgb background) {
