@@ -4,28 +4,17 @@
 #include <algorithm>
 #include <sstream>
 
-#include "app/command_line.h"
-#include "app/demo.h"
 #include "autopilot/autopilot.h"
 #include "test_support.h"
 
 namespace tw::test {
 namespace {
 
+// The demo's run, its lines kept to the summaries.
 ScriptRun runDemo(std::vector<std::string> args) {
   args.insert(args.begin(), {"--headless", "--demo", "--program-dir", TW_ASSETS_DIR});
-  const ParsedCommandLine parsed = parseCommandLine(args);
-  EXPECT_EQ(parsed.error, "");
-  std::ostringstream out;
-  std::ostringstream err;
-  ScriptRun run;
-  run.status = runHeadlessDemo(parsed.options, out, err);
-  run.out = out.str();
-  run.err = err.str();
-  std::istringstream lines(run.out);
-  for (std::string line; std::getline(lines, line);) {
-    if (line.starts_with("game ")) run.lines.push_back(line);
-  }
+  ScriptRun run = runCommandLine(args);
+  std::erase_if(run.lines, [](const std::string& line) { return !line.starts_with("game "); });
   return run;
 }
 

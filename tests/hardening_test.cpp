@@ -8,8 +8,6 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/command_line.h"
-#include "app/session.h"
 #include "test_support.h"
 
 namespace tw::test {
@@ -30,14 +28,7 @@ TEST(Hardening, TheInsertionPointStaysInsideTheTextAndCountsCharacters) {
                                       "Form1.Text1.SelStart = 36", "Form1.Text1.SelStart = 36"}));
 }
 
-ScriptRun runScriptFile(const std::string& path) {
-  std::ostringstream out;
-  std::ostringstream err;
-  ScriptRun run;
-  run.status = runHeadless(parseCommandLine({"--headless", "--script", path}).options, out, err);
-  run.err = err.str();
-  return run;
-}
+ScriptRun runScriptFile(const std::string& path) { return runCommandLine({"--headless", "--script", path}); }
 
 TEST(Hardening, TheScriptReaderSaysWhatIsWrongInOneLine) {
   TempDir dir;

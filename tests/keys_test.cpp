@@ -113,20 +113,13 @@ TEST(Keys, MinimisingTheGameScreenPausesItAndItStaysPaused) {
 
 TEST(Keys, MuteIsKeptForThePlayerAcrossRunsAndStillReportsCues) {
   TempDir config;
-  const char* before = std::getenv("XDG_CONFIG_HOME");
-  const std::string saved = before ? before : "";
-  setenv("XDG_CONFIG_HOME", config.path().c_str(), 1);
+  ScopedEnv xdg("XDG_CONFIG_HOME", config.path().c_str());
   const std::string script = "print Program.Muted\nkey Form1 M\nprint Program.Muted\nprint Form1.Caption\nclick Form1.DestAereo(0)\n";
   const auto first = runScript(script);
   const auto second = runScript("print Program.Muted\n");
   const auto flagged = runScript("print Program.Muted\n", {"--mute"});
   const auto third = runScript(script);
   const auto fourth = runScript("print Program.Muted\n");
-  if (before) {
-    setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
-  } else {
-    unsetenv("XDG_CONFIG_HOME");
-  }
   EXPECT_EQ(linesAfter(first, "sound: 1"),
             (std::vector<std::string>{"Program.Muted = false", "Program.Muted = true",
                                       "Form1.Caption = Tarmac Warden - an air traffic control game by the Tarmac "

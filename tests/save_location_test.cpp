@@ -14,20 +14,6 @@
 namespace tw::test {
 namespace {
 
-// Sets (or with null, removes) an environment variable for one scope.
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const char* value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old;
-    put(value);
-  }
-  ~ScopedEnv() { put(old_ ? old_->c_str() : nullptr); }
-
- private:
-  void put(const char* value) { value ? setenv(name_, value, 1) : unsetenv(name_); }
-  const char* name_;
-  std::optional<std::string> old_;
-};
 
 std::string pathFor(const std::string& programDir, bool installedData = false) {
   HeadlessHost host;

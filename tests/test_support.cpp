@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "app/command_line.h"
+#include "app/demo.h"
 #include "app/session.h"
 #include "game/game_windows.h"
 
@@ -26,7 +27,11 @@ ScriptRun runScript(const std::string& script, std::vector<std::string> args) {
   if (!hasResolution) full.insert(full.end(), {"--timer-resolution", "1"});
   if (!hasDir) full.insert(full.end(), {"--program-dir", TW_ASSETS_DIR});
   full.insert(full.end(), args.begin(), args.end());
-  const ParsedCommandLine parsed = parseCommandLine(full);
+  return runCommandLine(full);
+}
+
+ScriptRun runCommandLine(const std::vector<std::string>& args) {
+  const ParsedCommandLine parsed = parseCommandLine(args);
   ScriptRun run;
   if (!parsed.error.empty()) {
     run.status = 2;
@@ -35,7 +40,7 @@ ScriptRun runScript(const std::string& script, std::vector<std::string> args) {
   }
   std::ostringstream out;
   std::ostringstream err;
-  run.status = runHeadless(parsed.options, out, err);
+  run.status = parsed.options.demo ? runHeadlessDemo(parsed.options, out, err) : runHeadless(parsed.options, out, err);
   run.out = out.str();
   run.err = err.str();
   std::istringstream lines(run.out);
@@ -67,6 +72,15 @@ std::vector<std::string> Game::takeEvents() {
   taken.swap(events_);
   return taken;
 }
+
+ScopedEnv::ScopedEnv(const char* name, const char* value) : name_(name) {
+  if (const char* old = std::getenv(name)) old_ = old;
+  put(value);
+}
+
+ScopedEnv::~ScopedEnv() { put(old_ ? old_->c_str() : nullptr); }
+
+void ScopedEnv::put(const char* value) { value ? setenv(name_, value, 1) : unsetenv(name_); }
 
 TempDir::TempDir() {
   std::string pattern = (std::filesystem::temp_directory_path() / "tarmac-test-XXXXXX").string();

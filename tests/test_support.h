@@ -1,6 +1,7 @@
 #pragma once
 // Shared by the tests: scripted runs with no display, and a game driven through the C++ API.
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,8 @@ struct ScriptRun {
 // Runs a headless script at --timer-resolution 1 unless `args` says otherwise.
 // The program folder is the project's assets unless `args` gives --program-dir.
 ScriptRun runScript(const std::string& script, std::vector<std::string> args = {});
+// A headless run (a script or the demo) as the command line says.
+ScriptRun runCommandLine(const std::vector<std::string>& args);
 
 // The lines without the next-level animation's engine cue, which comes every 100 ms.
 std::vector<std::string> withoutEngine(std::vector<std::string> lines);
@@ -41,6 +44,20 @@ class Game {
   HeadlessHost host_;
   Application app_;
   std::vector<std::string> events_;
+};
+
+// Sets (or with null, removes) an environment variable for one scope.
+class ScopedEnv {
+ public:
+  ScopedEnv(const char* name, const char* value);
+  ~ScopedEnv();
+  ScopedEnv(const ScopedEnv&) = delete;
+  ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+ private:
+  void put(const char* value);
+  const char* name_;
+  std::optional<std::string> old_;
 };
 
 // A fresh empty folder, removed when the object goes.
