@@ -41,32 +41,8 @@ double steadyMs() {
   return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
 
-std::uint32_t le32(const char* p) {
-  const auto* u = reinterpret_cast<const unsigned char*>(p);
-  return u[0] | u[1] << 8 | u[2] << 16 | std::uint32_t(u[3]) << 24;
-}
-int le16(const char* p) { return std::int16_t(std::uint8_t(p[0]) | std::uint8_t(p[1]) << 8); }
-
-// The samples of a 16-bit mono cue at kRate; nothing for another format.
-Samples cueSamples(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  const QByteArray b = file.readAll();
-  bool ours = false;
-  for (qsizetype at = 12; at + 8 <= b.size();) {
-    const qsizetype size = le32(b.constData() + at + 4);
-    const char* body = b.constData() + at + 8;
-    if (b.mid(at, 4) == "fmt ")
-      ours = le16(body) == 1 && le16(body + 2) == 1 && le32(body + 4) == std::uint32_t(kRate) && le16(body + 14) == 16;
-    if (b.mid(at, 4) == "data" && ours) {
-      Samples samples(std::size_t(std::min(size, b.size() - at - 8)) / 2);
-      for (std::size_t i = 0; i < samples.size(); ++i) samples[i] = std::int16_t(le16(body + 2 * i));
-      return samples;
-    }
-    at += 8 + size + (size & 1);
-  }
-  return {};
-}
+// The samples the player decodes from a cue file, which the recording must follow.
+Samples cueSamples(const QString& path) { return decodeCueFile(path.toStdString()).value_or(Samples{}); }
 
 // ---- What the player's process is asked to play, and when -------------------------------
 
@@ -75,48 +51,28 @@ struct Request {
   QString path;  // a missing file for a request that only cuts
 };
 
-void writePlan(const QString& file, const std::vector<Request>& plan) {
-  QFile out(file);
-  ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-  for (const Request& r : plan) out.write(QByteArray::number(r.atMs) + ' ' + r.path.toUtf8() + '\n');
+// One request a line: its moment in ms, a space, the file.
+QString planText(const std::vector<Request>& plan) {
+  QString text;
+  for (const Request& r : plan) text += QString::number(r.atMs) + ' ' + r.path + '\n';
+  return text;
 }
 
-std::vector<Request> readPlan(const QString& file) {
-  QFile in(file);
-  std::vector<Request> plan;
-  if (!in.open(QIODevice::ReadOnly)) return plan;
-  for (const QByteArray& line : in.readAll().split('\n')) {
-    const qsizetype space = line.indexOf(' ');
-    if (space > 0) plan.push_back({line.left(space).toDouble(), QString::fromUtf8(line.mid(space + 1))});
-  }
-  return plan;
-}
-
-// In the player's process: each request through the game's player, its moment noted beside it.
-void playPlan(const QString& planFile) {
-  const std::vector<Request> plan = readPlan(planFile);
-  ASSERT_FALSE(plan.empty()) << "no plan in " << planFile.toStdString();
-  QFile times(planFile + ".times");
-  ASSERT_TRUE(times.open(QIODevice::WriteOnly));
-  SoundPlayer player;
+// In the player's process: each request through the game's player, its moment printed.
+void playPlan(const QString& text) {
   QEventLoop loop;
-  for (const Request& r : plan) {
-    QTimer::singleShot(int(r.atMs), Qt::PreciseTimer, &loop, [&times, &player, path = r.path] {
-      times.write(QByteArray::number(steadyMs(), 'f', 3) + '\n');
-      player.play(path.toStdString());
+  SoundPlayer player;
+  double last = 0;
+  for (const QString& line : text.split('\n', Qt::SkipEmptyParts)) {
+    const double at = line.section(' ', 0, 0).toDouble();
+    QTimer::singleShot(int(at), Qt::PreciseTimer, &loop, [&player, path = line.section(' ', 1).toStdString()] {
+      std::cout << "played " << QByteArray::number(steadyMs(), 'f', 3).toStdString() << std::endl;
+      player.play(path);
     });
+    last = std::max(last, at);
   }
-  QTimer::singleShot(int(plan.back().atMs) + 1000, &loop, &QEventLoop::quit);
+  QTimer::singleShot(int(last) + 1000, &loop, &QEventLoop::quit);
   loop.exec();
-}
-
-std::vector<double> readTimes(const QString& file) {
-  QFile in(file);
-  std::vector<double> times;
-  if (!in.open(QIODevice::ReadOnly)) return times;
-  for (const QByteArray& line : in.readAll().split('\n'))
-    if (!line.isEmpty()) times.push_back(line.toDouble());
-  return times;
 }
 
 // ---- The private server, its recorder and the player's process ----------------------------
@@ -316,10 +272,8 @@ const CutCase kCuts[] = {{5, 6, 400}, {2, 2, 100}, {8, 0, 300}};
 // of the requests.
 std::vector<double> playInOwnProcess(const PrivateSoundServer& server, const std::vector<Request>& plan,
                                      std::string& output) {
-  const QString planFile = server.filePath("plan.txt");
-  writePlan(planFile, plan);
   QProcessEnvironment env = server.environment();
-  env.insert(kPlanVariable, planFile);
+  env.insert(kPlanVariable, planText(plan));
   for (const QString& key : env.keys())  // no sharding or report file of the outer run
     if (key.startsWith("GTEST_")) env.remove(key);
   const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
@@ -332,7 +286,11 @@ std::vector<double> playInOwnProcess(const PrivateSoundServer& server, const std
   stop(player);
   output = player.readAll().toStdString();
   if (!ended || player.exitStatus() != QProcess::NormalExit || player.exitCode() != 0) return {};
-  return readTimes(planFile + ".times");
+  std::vector<double> played;
+  for (const QString& line : QString::fromStdString(output).split('\n')) {
+    if (line.startsWith("played ")) played.push_back(line.mid(7).toDouble());
+  }
+  return played;
 }
 
 TEST(SoundPlayer, PlaysEachCueWholeAndANewRequestCutsItThroughARealSoundServer) {

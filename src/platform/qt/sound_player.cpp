@@ -213,11 +213,15 @@ void SoundPlayer::play(const std::string& path) {
   output_->play(cueFor(path));
 }
 
+std::optional<SoundPlayer::Cue> decodeCueFile(const std::string& path) {
+  QFile file(QString::fromStdString(path));
+  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+  return decodeWav(file.readAll());
+}
+
 std::shared_ptr<const SoundPlayer::Cue> SoundPlayer::cueFor(const std::string& path) {
   if (const auto found = cues_.find(path); found != cues_.end()) return found->second;
-  QFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::ReadOnly)) return nullptr;
-  auto cue = decodeWav(file.readAll());
+  auto cue = decodeCueFile(path);
   if (!cue) return nullptr;
   return cues_[path] = std::make_shared<const Cue>(std::move(*cue));
 }

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,5 +27,9 @@ class SoundPlayer {
   std::map<std::string, std::shared_ptr<const Cue>> cues_;
   std::unique_ptr<CueOutput> output_;  // made at the first cue, once there is an audio device
 };
+
+// A WAV file's samples as the player plays them: 16-bit mono at the cues' own rate.
+// Nothing when the file cannot be read or is no 16-bit PCM.
+std::optional<SoundPlayer::Cue> decodeCueFile(const std::string& path);
 
 }  // namespace tw
