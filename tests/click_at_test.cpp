@@ -26,8 +26,7 @@ TEST(ClickAt, ReachesThePlaneThroughStarsAndSweepLines) {
       "Form1.CL = 3",              // a hidden plane
       "Form1.Label4 = >",          // the pause button, beside the board
   };
-  std::vector<std::string> tail(run.lines.end() - static_cast<long>(expected.size()), run.lines.end());
-  EXPECT_EQ(tail, expected);
+  EXPECT_EQ(lastLines(run, expected.size()), expected);
 }
 
 TEST(ClickAt, ADisabledWindowTakesNoClick) {

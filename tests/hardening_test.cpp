@@ -22,7 +22,7 @@ TEST(Hardening, TheInsertionPointStaysInsideTheTextAndCountsCharacters) {
       "set Form1.Text1 \nset Form1.LV \xC3\xA9\nset Form1.Salvati 3\nset Form1.DT A - 1\nclick Form1.Label1\nprint Form1.Text1\n"
       "print Form1.Text1.SelStart\nset Form1.Text1.SelStart 99\nprint Form1.Text1.SelStart\n");
   ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(std::vector<std::string>(run.lines.end() - 6, run.lines.end()),
+  EXPECT_EQ(lastLines(run, 6),
             (std::vector<std::string>{"Form1.NuovoVel = 19000x", "Form1.NuovoVel.SelStart = 6", "sound: 6",
                                       "Form1.Text1 = Mission level \xC3\xA9. Land 2 airplanes.\\r\\n",
                                       "Form1.Text1.SelStart = 36", "Form1.Text1.SelStart = 36"}));

@@ -65,7 +65,7 @@ TEST(Keys, TabClicksTheNextShownPlaneWrappingAround) {
       "key Form1 Tab\nprint Form1.Selezionato\nkey Form1 Tab\nprint Form1.Selezionato\n"
       "key Form1 Tab\nprint Form1.Selezionato\nkey Form1 Shift+Tab\nprint Form1.Selezionato\nprint Form1.CL\n");
   ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(std::vector<std::string>(run.lines.end() - 9, run.lines.end()),
+  EXPECT_EQ(lastLines(run, 9),
             (std::vector<std::string>{"sound: 4", "Form1.Selezionato = 1", "sound: 4", "Form1.Selezionato = 3",
                                       "sound: 4", "Form1.Selezionato = 0", "sound: 4", "Form1.Selezionato = 3",
                                       "Form1.CL = 5"}));
@@ -89,7 +89,7 @@ TEST(Keys, MenusMoveAFrameAndPressItWithEnterOrSpace) {
 TEST(Keys, EnterPressesContinueOnTheNextLevelWindow) {
   const auto run = runScript("wait 20\nset Form1.Salvati 0\nwait 5\nkey Form3 Return\n"
                              "print Form3.Label1.Visible\nprint Form3.Timer1.Enabled\n");
-  EXPECT_EQ(std::vector<std::string>(run.lines.end() - 2, run.lines.end()),
+  EXPECT_EQ(lastLines(run, 2),
             (std::vector<std::string>{"Form3.Label1.Visible = false", "Form3.Timer1.Enabled = true"}));
 }
 

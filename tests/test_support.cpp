@@ -48,6 +48,10 @@ ScriptRun runCommandLine(const std::vector<std::string>& args) {
   return run;
 }
 
+std::vector<std::string> lastLines(const ScriptRun& run, std::size_t count) {
+  return {run.lines.end() - static_cast<long>(std::min(count, run.lines.size())), run.lines.end()};
+}
+
 std::vector<std::string> linesAfter(const ScriptRun& run, const std::string& from) {
   std::vector<std::string> after;
   bool found = false;

@@ -27,6 +27,9 @@ ScriptRun runCommandLine(const std::vector<std::string>& args);
 // The lines without the next-level animation's engine cue, which comes every 100 ms.
 std::vector<std::string> withoutEngine(std::vector<std::string> lines);
 
+// The last `count` lines of `run` (all of them when it has fewer).
+std::vector<std::string> lastLines(const ScriptRun& run, std::size_t count);
+
 // The lines of `run` from the first one equal to `from` (exclusive) to the end.
 std::vector<std::string> linesAfter(const ScriptRun& run, const std::string& from);
 

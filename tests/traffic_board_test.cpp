@@ -152,8 +152,7 @@ TEST(TrafficBoard, APlaneMovedOrRenamedByAScriptIsNamedAtTheNextPositionTick) {
       // Landed, then moved: a hidden plane is named too.
       "set Form1.DT E - 1\nclick Form1.Label1\nprint Form1.Aereo(0).Visible\nset Form1.Aereo(0).Top 1320\nwait 2\n"
       "print Form1.Posi(0)\nset Form1.Posi(0) nowhere\nwait 2\nprint Form1.Posi(0)\n");
-  ASSERT_GE(run.lines.size(), 5u) << run.err;
-  EXPECT_EQ(std::vector<std::string>(run.lines.end() - 5, run.lines.end()),
+  EXPECT_EQ(lastLines(run, 5),
             (std::vector<std::string>{"Form1.Posi(0) = E - 1", "sound: 6", "Form1.Aereo(0).Visible = false",
                                       "Form1.Posi(0) = E - 2", "Form1.Posi(0) = E - 2"}));
 }
