@@ -127,6 +127,7 @@ void Autopilot::press(Window& window, const Element& element) {
   const float x = element.screenLeft() + element.width / 2;
   const float y = element.screenTop() + element.height / 2;
   recordAt("click-at " + window.name() + " " + numberText(x) + " " + numberText(y));
+  ++presses_;
   app_.clickAt(window, x, y);
   app_.settle();
 }
@@ -140,6 +141,7 @@ void Autopilot::recordAt(const std::string& line) {
 }
 
 void Autopilot::fly(Form1& game) {
+  const long pressesBefore = presses_;
   tallyLevel(game);
   if (game.Label4->text != "||") return;  // the player paused it
   followPlanes(game);
@@ -147,7 +149,8 @@ void Autopilot::fly(Form1& game) {
   if (!game.isOpen()) return;
   plan(game);
   turn(game);
-  if (game.isOpen()) screenClicks_ = numberIn(*game.CL);
+  // The screen may close before the next look: keep the count of any clicks just made.
+  if (game.isOpen() && presses_ != pressesBefore) screenClicks_ = numberIn(*game.CL);
 }
 
 void Autopilot::tallyLevel(Form1& game) {

@@ -67,6 +67,7 @@ class Autopilot {
   GameTally tally_;
   std::uint64_t screenOpening_ = 0;  // the game screen's opening being tallied
   long screenClicks_ = 0;
+  long presses_ = 0;  // clicks made so far
   std::vector<int> flying_;  // numbers of the planes on the board, oldest first
   int newestSeen_ = -1;
   std::vector<int> wanted_;  // heading per plane number, -1 for none

@@ -27,7 +27,7 @@ std::optional<int> shortestRoute(const Flight& flight, int currentHeading, Airsp
   const board::Cell goal = *flight.destination;
   const int last = std::min(flight.stepsLeft, Airspace::kHorizon);
   // parent[step][cell]: the cell the plane came from, for every reachable (step, cell).
-  std::vector<std::array<int, board::kCellCount>> parent(static_cast<std::size_t>(last) + 1);
+  std::array<std::array<int, board::kCellCount>, Airspace::kHorizon + 1> parent;
   for (auto& layer : parent) layer.fill(kNoParent);
   std::vector<int> frontier{board::cellIndex(flight.at)};
   for (int step = 1; step <= last && !frontier.empty(); ++step) {
@@ -53,7 +53,8 @@ std::optional<int> shortestRoute(const Flight& flight, int currentHeading, Airsp
     int cell = goalIndex;
     for (int s = step; s >= 1; --s) {
       airspace.book(s, cellOf(cell));
-      const int from = parent[static_cast<std::size_t>(s)][static_cast<std::size_t>(cell)];
+      // Checked: the compiler cannot see that every parent is a cell.
+      const int from = parent.at(static_cast<std::size_t>(s)).at(static_cast<std::size_t>(cell));
       if (s == 1) {
         for (int heading = 0; heading < 4; ++heading) {
           if (const auto to = stepFrom(cellOf(from), heading); to && board::cellIndex(*to) == cell) return heading;

@@ -48,9 +48,12 @@ void Form1::collisionTick() {
     row = &kLevels[static_cast<std::size_t>(*level)];
   }
   if (row != nullptr) {
-    setText(*NuovoVel, std::string(row->NuovoVel));
-    setText(*Vel, std::string(row->Vel));
+    if (NuovoVel->text != row->NuovoVel) setText(*NuovoVel, std::string(row->NuovoVel));
+    if (Vel->text != row->Vel) setText(*Vel, std::string(row->Vel));
   }
+  // Planes that have not moved since the last look cannot have met.
+  if (!boardChanged_) return;
+  boardChanged_ = false;
   if (twoOnOneSpot(planes, flyingPlanes())) crashGameOver();
 }
 

@@ -131,13 +131,18 @@ class Form1 : public Window {
 
   // The bookkeeping that lets the ticks look at what changed rather than at every plane
   // ever spawned. A plane moved (or its position written) since the last position tick:
-  void moved(std::int16_t n) { toTrack_.push_back(n); }
+  void moved(std::int16_t n) {
+    toTrack_.push_back(n);
+    boardChanged_ = true;
+  }
   // A plane shown on the board; hidden ones drop out of the list at the next look.
   void shown(std::int16_t n);
   // The shown planes, in ascending number.
   const std::vector<std::int16_t>& flyingPlanes();
   int logCharacters_ = -1;  // -1: not counted since the log last changed
   std::vector<std::int16_t> toTrack_;
+  // A plane moved, or came on the board (which moves it), since the collision tick last looked.
+  bool boardChanged_ = true;
   std::vector<std::int16_t> flying_;
   std::vector<bool> listedFlying_;
 

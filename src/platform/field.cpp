@@ -37,20 +37,32 @@ bool isDecimalSyntax(std::string_view t) {
 
 // The counters are read every millisecond: a plain whole number of up to 15 digits, exact
 // in a double, is read without the general parser.
-std::optional<double> plainWhole(std::string_view t) {
+struct Whole {
+  std::int64_t magnitude;
+  bool negative;
+};
+
+std::optional<Whole> plainWhole(std::string_view t) {
   const bool negative = !t.empty() && t.front() == '-';
   if (negative) t.remove_prefix(1);
   if (t.empty() || t.size() > 15) return std::nullopt;
   std::int64_t value = 0;
   for (char c : t) {
-    if (c < '0' || c > '9') return std::nullopt;
-    value = value * 10 + (c - '0');
+    const auto digit = static_cast<unsigned char>(c - '0');
+    if (digit > 9) return std::nullopt;
+    value = value * 10 + digit;
   }
-  return negative ? -static_cast<double>(value) : static_cast<double>(value);
+  return Whole{value, negative};
 }
 
 template <typename Int>
 std::optional<Int> toWhole(std::string_view text) {
+  // Whole already: no rounding to do.
+  if (const auto whole = plainWhole(trimSpaces(text))) {
+    const std::int64_t value = whole->negative ? -whole->magnitude : whole->magnitude;
+    if (value < std::numeric_limits<Int>::min() || value > std::numeric_limits<Int>::max()) return std::nullopt;
+    return static_cast<Int>(value);
+  }
   const auto number = toNumber(text);
   if (!number) return std::nullopt;
   const double rounded = std::nearbyint(*number);
@@ -76,7 +88,10 @@ std::string shortestText(Float value) {
 
 std::optional<double> toNumber(std::string_view text) {
   text = trimSpaces(text);
-  if (const auto whole = plainWhole(text)) return whole;
+  if (const auto whole = plainWhole(text)) {
+    const auto magnitude = static_cast<double>(whole->magnitude);
+    return whole->negative ? -magnitude : magnitude;
+  }
   if (!isDecimalSyntax(text)) return std::nullopt;
   if (text.front() == '+') text.remove_prefix(1);
   double value = 0;

@@ -1,5 +1,9 @@
 #pragma once
 // The host of scripted runs with no display: a virtual clock, boxes answered at once.
+#include <ctime>
+#include <map>
+#include <string>
+
 #include "platform/host.h"
 
 namespace tw {
@@ -16,6 +20,14 @@ class HeadlessHost : public Host {
 
  private:
   std::int64_t startMs_;
+  // A plane's picture is loaded at every turn: a file is read again only when it changed.
+  struct Looked {
+    unsigned long long file = 0;
+    std::timespec changed{};
+    long long size = -1;
+    bool readable = false;
+  };
+  std::map<std::string, Looked, std::less<>> looked_;
 };
 
 }  // namespace tw

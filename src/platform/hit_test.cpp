@@ -41,14 +41,17 @@ bool reaches(const Element& e, float x, float y) {
 
 }  // namespace
 
-std::vector<Element*> paintOrder(const Window& window) {
+const std::vector<Element*>& paintOrder(const Window& window) {
+  Window::PaintOrder& cache = window.paintOrderCache();
+  if (cache.known) return cache.elements;
   std::map<const Element*, std::vector<Element*>> children;
   for (const auto& e : window.elements()) children[e->parent].push_back(e.get());
   for (auto& [parent, list] : children) {
     std::sort(list.begin(), list.end(),
               [](const Element* a, const Element* b) { return a->stackOrder < b->stackOrder; });
   }
-  std::vector<Element*> order;
+  std::vector<Element*>& order = cache.elements;
+  order.clear();
   auto visit = [&](auto& self, const Element* parent) -> void {
     const auto it = children.find(parent);
     if (it == children.end()) return;
@@ -58,11 +61,12 @@ std::vector<Element*> paintOrder(const Window& window) {
     }
   };
   visit(visit, nullptr);
+  cache.known = true;
   return order;
 }
 
 Element* elementAt(const Window& window, float x, float y) {
-  const auto order = paintOrder(window);
+  const auto& order = paintOrder(window);
   for (auto it = order.rbegin(); it != order.rend(); ++it) {
     if (takesClicks(**it) && reaches(**it, x, y)) return *it;
   }

@@ -11,7 +11,7 @@ class Window;
 
 // Elements in drawing order: the window's own by stacking order, each container
 // followed by its children.
-std::vector<Element*> paintOrder(const Window& window);
+const std::vector<Element*>& paintOrder(const Window& window);
 
 // The topmost shown, enabled element at (x, y) of the client area, in twips, that takes
 // clicks; decorations are passed through. Null when there is none.

@@ -19,8 +19,7 @@ Timer* Scheduler::next() const {
 
 Timer* Scheduler::findNext() const {
   Timer* best = nullptr;
-  for (Timer* t : timers_) {
-    if (!t->enabled()) continue;
+  for (Timer* t : running_) {
     if (best == nullptr || t->due() < best->due()) {
       best = t;
     } else if (t->due() == best->due()) {
@@ -38,8 +37,13 @@ std::optional<std::int64_t> Scheduler::nextDue() const {
   return t->due();
 }
 
-void Scheduler::remove(Timer& timer) {
-  timers_.erase(std::remove(timers_.begin(), timers_.end(), &timer), timers_.end());
+void Scheduler::started(Timer& timer) {
+  if (std::find(running_.begin(), running_.end(), &timer) == running_.end()) running_.push_back(&timer);
+  changed();
+}
+
+void Scheduler::stopped(Timer& timer) {
+  running_.erase(std::remove(running_.begin(), running_.end(), &timer), running_.end());
   changed();
 }
 

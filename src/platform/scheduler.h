@@ -30,11 +30,9 @@ class Scheduler {
   Timer* next() const;
   std::optional<std::int64_t> nextDue() const;
 
-  void add(Timer& timer) {
-    timers_.push_back(&timer);
-    changed();
-  }
-  void remove(Timer& timer);
+  // Only running timers are looked at: most of a window's timers are stopped most of the time.
+  void started(Timer& timer);
+  void stopped(Timer& timer);
   // A timer started, stopped or re-armed: the next one must be found again.
   void changed() { known_ = false; }
 
@@ -44,7 +42,7 @@ class Scheduler {
   int resolution_;
   std::int64_t now_ = 0;
   int holds_ = 0;
-  std::vector<Timer*> timers_;
+  std::vector<Timer*> running_;
   // Asked for after every tick, and far more often than a timer changes.
   mutable Timer* next_ = nullptr;
   mutable bool known_ = false;

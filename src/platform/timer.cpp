@@ -14,22 +14,21 @@ Timer::Timer(Scheduler& scheduler, Window& owner, std::string name, std::int32_t
       enabledAtOpen_(enabledAtOpen),
       tieOrder_(tieOrder),
       tick_(std::move(tick)),
-      interval_(designInterval) {
-  scheduler_.add(*this);
-}
+      interval_(designInterval) {}
 
-Timer::~Timer() { scheduler_.remove(*this); }
+Timer::~Timer() { scheduler_.stopped(*this); }
 
 void Timer::start() {
   // A closed window's handlers never run.
   if (!owner_.isOpen()) return;
   enabled_ = true;
+  scheduler_.started(*this);
   arm();
 }
 
 void Timer::stop() {
   enabled_ = false;
-  scheduler_.changed();
+  scheduler_.stopped(*this);
 }
 
 void Timer::setInterval(std::int32_t ms) {
@@ -40,7 +39,7 @@ void Timer::setInterval(std::int32_t ms) {
 void Timer::reset() {
   interval_ = designInterval_;
   enabled_ = false;
-  scheduler_.changed();
+  scheduler_.stopped(*this);
   if (enabledAtOpen_) start();
 }
 

@@ -26,6 +26,7 @@ Element& Window::add(Element element) {
   if (slots.size() <= slot) slots.resize(slot + 1, nullptr);
   slots[slot] = &e;
   elements_.push_back(std::move(owned));
+  paintOrder_.known = false;
   return e;
 }
 
@@ -122,6 +123,7 @@ std::vector<std::unique_ptr<Element>> Window::closeNow() {
   forgetElements();
   auto discarded = std::move(elements_);
   elements_.clear();
+  paintOrder_ = {};
   return discarded;
 }
 

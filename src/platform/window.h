@@ -46,7 +46,16 @@ class Window {
   Element& addCopy(const Element& source, int index);
   Element* find(std::string_view name, int index = -1) const;
   const std::vector<std::unique_ptr<Element>>& elements() const { return elements_; }
-  void bringToFront(Element& element) { element.stackOrder = ++stackCounter_; }
+  void bringToFront(Element& element) {
+    element.stackOrder = ++stackCounter_;
+    paintOrder_.known = false;
+  }
+  // Kept for paintOrder (hit_test.h) until an element comes, goes or is brought to front.
+  struct PaintOrder {
+    bool known = false;
+    std::vector<Element*> elements;
+  };
+  PaintOrder& paintOrderCache() const { return paintOrder_; }
 
   // The element with the keyboard focus; gaining it is an event of the element.
   Element* focus() const { return focus_; }
@@ -119,6 +128,7 @@ class Window {
   Element* focus_ = nullptr;
   Element* framed_ = nullptr;
   std::vector<std::unique_ptr<Element>> elements_;
+  mutable PaintOrder paintOrder_;
   std::map<std::string, std::vector<Element*>, std::less<>> byName_;
   std::vector<std::unique_ptr<Timer>> timers_;
   std::map<std::string, std::int16_t*, std::less<>> variables_;

@@ -15,7 +15,8 @@ void Form1::appendMessage(const std::string& message) {
 }
 
 void Form1::moveLogToEnd() {
-  if (Text1 != nullptr) setSelStart(*Text1, logCharacters());
+  // The log's own length needs no clamping, and counting a long log again would cost.
+  if (Text1 != nullptr) Text1->selStart = logCharacters();
 }
 
 int Form1::logCharacters() {
