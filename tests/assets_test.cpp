@@ -1,32 +1,19 @@
 // Checks the committed sound cues by reading their bytes directly.
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
-#include <string>
-#include <vector>
+#include <tuple>
 
+#include "test_support.h"
+
+namespace tw::test {
 namespace {
 
-namespace fs = std::filesystem;
-using Bytes = std::vector<std::uint8_t>;
-
-const fs::path kAssets = fs::path(TW_SOURCE_DIR) / "assets";
-
-Bytes readAll(const fs::path& p)
-{
-  std::ifstream f(p, std::ios::binary);
-  return Bytes(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+std::uint32_t le16(const std::string& b, std::size_t at) {
+  return static_cast<std::uint8_t>(b[at]) | (static_cast<std::uint8_t>(b[at + 1]) << 8);
 }
-
-std::uint32_t le16(const Bytes& b, std::size_t at) { return b[at] | (b[at + 1] << 8); }
-std::uint32_t le32(const Bytes& b, std::size_t at) { return le16(b, at) | (le16(b, at + 2) << 16); }
+std::uint32_t le32(const std::string& b, std::size_t at) { return le16(b, at) | (le16(b, at + 2) << 16); }
 
 struct Wav {
   std::uint32_t format = 0, channels = 0, rate = 0, bits = 0;
@@ -34,32 +21,24 @@ struct Wav {
 };
 
 // RIFF chunks may come in any order and odd sizes are padded; only fmt and data matter.
-std::optional<Wav> parseWav(const Bytes& b)
-{
-  if (b.size() < 12 || std::string(b.begin(), b.begin() + 4) != "RIFF" ||
-      std::string(b.begin() + 8, b.begin() + 12) != "WAVE")
+std::optional<Wav> parseWav(const std::string& b) {
+  if (b.size() < 12 || b.substr(0, 4) != "RIFF" || b.substr(8, 4) != "WAVE" || le32(b, 4) + 8 != b.size()) {
     return std::nullopt;
-  if (le32(b, 4) + 8 != b.size()) return std::nullopt;
+  }
   Wav w;
   bool haveFmt = false, haveData = false;
-  std::size_t at = 12;
-  while (at + 8 <= b.size()) {
-    const std::string id(b.begin() + at, b.begin() + at + 4);
-    const std::size_t size = le32(b, at + 4);
+  for (std::size_t at = 12, size = 0; at + 8 <= b.size(); at += 8 + size + (size & 1)) {
+    size = le32(b, at + 4);
     const std::size_t body = at + 8;
     if (body + size > b.size()) return std::nullopt;
-    if (id == "fmt " && size >= 16) {
-      w.format = le16(b, body);
-      w.channels = le16(b, body + 2);
-      w.rate = le32(b, body + 4);
-      w.bits = le16(b, body + 14);
+    if (b.substr(at, 4) == "fmt " && size >= 16) {
+      std::tie(w.format, w.channels, w.rate, w.bits) =
+          std::tuple{le16(b, body), le16(b, body + 2), le32(b, body + 4), le16(b, body + 14)};
       haveFmt = true;
-    } else if (id == "data") {
-      for (std::size_t i = 0; i + 1 < size; i += 2)
-        w.samples.push_back(static_cast<std::int16_t>(le16(b, body + i)));
+    } else if (b.substr(at, 4) == "data") {
+      for (std::size_t i = 0; i + 1 < size; i += 2) w.samples.push_back(static_cast<std::int16_t>(le16(b, body + i)));
       haveData = true;
     }
-    at = body + size + (size & 1);
   }
   if (!haveFmt || !haveData) return std::nullopt;
   return w;
@@ -109,7 +88,7 @@ TEST(AssetsTest, CuesAreDistinctShortBalancedAndFaded)
   const auto at = [](double ms) { return static_cast<std::size_t>(ms * rate / 1000.0); };
   for (int n = 1; n <= 8; ++n) {
     Cue& cue = cues[n - 1];
-    const auto w = parseWav(readAll(kAssets / "Plane" / (std::to_string(n) + ".wav")));
+    const auto w = parseWav(readFile(TW_ASSETS_DIR "/Plane/" + std::to_string(n) + ".wav"));
     ASSERT_TRUE(w.has_value() && w->rate == rate && !w->samples.empty()) << cue.event;
     EXPECT_TRUE(w->format == 1 && w->channels == 1 && w->bits == 16) << cue.event << " is not 16-bit mono PCM";
     cue.samples = w->samples;
@@ -136,4 +115,5 @@ TEST(AssetsTest, CuesAreDistinctShortBalancedAndFaded)
   EXPECT_NEAR(rmsDb(whoosh.samples, at(5), at(25)), rmsDb(whoosh.samples, at(80), at(100)), 3.0);
 }
 
-} // namespace
+}  // namespace
+}  // namespace tw::test

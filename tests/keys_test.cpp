@@ -1,27 +1,11 @@
 // The game from the keyboard: each key does what the click on its button does, through
 // the same handler, and nothing where that click would do nothing.
-#include <gtest/gtest.h>
-
-#include <cstdlib>
 #include <filesystem>
 
 #include "test_support.h"
 
 namespace tw::test {
 namespace {
-
-// A program folder with the game's pictures and cues, where saves may go.
-class ProgramDir {
- public:
-  ProgramDir() { std::filesystem::create_directory_symlink(TW_ASSETS_DIR "/Plane", dir_.path() + "/Plane"); }
-  ScriptRun run(const std::string& script, std::vector<std::string> args = {}) {
-    args.insert(args.end(), {"--program-dir", dir_.path()});
-    return runScript(script, args);
-  }
-
- private:
-  TempDir dir_;
-};
 
 // What a key or its click may change on the game screen.
 constexpr const char* kScreen =
@@ -38,77 +22,60 @@ TEST(Keys, EachGameScreenKeyDoesWhatItsButtonsClickDoes) {
       {"Space", "Label4"},    {"Ctrl+S", "Label2"},     {"Ctrl+O", "Label3"},
   };
   for (const auto& c : cases) {
-    ProgramDir dir;
-    const auto byKey = dir.run(std::string("wait 20\nkey Form1 ") + c.key + "\n" + kScreen);
-    const auto byClick = dir.run(std::string("wait 20\nclick Form1.") + c.click + "\n" + kScreen);
+    // A program folder with the game's pictures and cues, where saves may go.
+    TempDir dir;
+    std::filesystem::create_directory_symlink(TW_ASSETS_DIR "/Plane", dir.path() + "/Plane");
+    const auto run = [&dir](const std::string& script) { return runScript(script, {"--program-dir", dir.path()}); };
+    const auto byKey = run(std::string("wait 20\nkey Form1 ") + c.key + "\n" + kScreen);
+    const auto byClick = run(std::string("wait 20\nclick Form1.") + c.click + "\n" + kScreen);
     // A landing on the wrong cell ends the game either way, and the screen is gone.
     EXPECT_EQ(byKey.status, byClick.status) << c.key;
     EXPECT_EQ(byKey.err, byClick.err) << c.key;
     EXPECT_EQ(byKey.lines, byClick.lines) << c.key;
-    EXPECT_NE(byKey.lines, dir.run(std::string("wait 20\n") + kScreen).lines) << c.key << " did nothing";
+    EXPECT_NE(byKey.lines, run(std::string("wait 20\n") + kScreen).lines) << c.key << " did nothing";
   }
-}
-
-TEST(Keys, AKeyWhoseButtonIsHiddenDoesNothing) {
-  ProgramDir dir;
+  // A key whose button is hidden does nothing.
   const std::string hidePanel = "wait 20\nset Form1.Picture1.Visible false\n";
-  EXPECT_EQ(dir.run(hidePanel + "key Form1 Up\nkey Form1 Return\nkey Form1 L\n" + kScreen).lines,
-            dir.run(hidePanel + kScreen).lines);
+  EXPECT_EQ(runScript(hidePanel + "key Form1 Up\nkey Form1 Return\nkey Form1 L\n" + kScreen).lines,
+            runScript(hidePanel + kScreen).lines);
 }
 
 TEST(Keys, TabClicksTheNextShownPlaneWrappingAround) {
-  const auto run = runScript(
-      // Paused, nothing moves or collides: three more planes come in on A - 1.
-      "wait 20\nkey Form1 P\nset Form1.NuovoVel 100\nset Form1.Nuovo.Interval 100\nset Form1.Nuovo.Enabled true\n"
-      "wait 300\n"
-      "set Form1.Nuovo.Enabled false\nset Form1.Aereo(2).Visible false\n"
-      "key Form1 Tab\nprint Form1.Selezionato\nkey Form1 Tab\nprint Form1.Selezionato\n"
-      "key Form1 Tab\nprint Form1.Selezionato\nkey Form1 Shift+Tab\nprint Form1.Selezionato\nprint Form1.CL\n");
-  ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(lastLines(run, 9),
-            (std::vector<std::string>{"sound: 4", "Form1.Selezionato = 1", "sound: 4", "Form1.Selezionato = 3",
-                                      "sound: 4", "Form1.Selezionato = 0", "sound: 4", "Form1.Selezionato = 3",
-                                      "Form1.CL = 5"}));
+  // Paused, nothing moves or collides: three more planes come in on A - 1.
+  EXPECT_TRUE(plays({"wait 20", "key Form1 P", "set Form1.NuovoVel 100", "set Form1.Nuovo.Interval 100",
+                     "set Form1.Nuovo.Enabled true", "wait 300", "set Form1.Nuovo.Enabled false",
+                     "set Form1.Aereo(2).Visible false", "key Form1 Tab", "> sound: 4", "print Form1.Selezionato = 1",
+                     "key Form1 Tab", "> sound: 4", "print Form1.Selezionato = 3", "key Form1 Tab", "> sound: 4",
+                     "print Form1.Selezionato = 0", "key Form1 Shift+Tab", "> sound: 4", "print Form1.Selezionato = 3",
+                     "print Form1.CL = 5"},
+                    {}, {"sound: 1"}));
 }
 
 TEST(Keys, MenusMoveAFrameAndPressItWithEnterOrSpace) {
-  const auto run = runScript(
-      "close Form1\nkey Form2 Down\nkey Form2 Down\nkey Form2 Return\nwindows\n"  // "Choose a level"
-      "key Form5 Escape\nkey Form2 Down\nkey Form2 Down\nkey Form2 Space\nwindows\nkey Form4 Escape\n"  // "Info and Help"
-      "key Form2 Up\nkey Form2 Up\nkey Form2 Tab\nkey Form2 Shift+Tab\nkey Form2 Return\nkey Form5 0\n"
-      "print Form3.LV\n");
-  ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(linesAfter(run, "close: Form1"),
-            (std::vector<std::string>{"open: Form5", "windows = Form2 Form5", "close: Form5", "open: Form4",
-                                      "windows = Form2 Form4", "close: Form4", "open: Form5", "open: Form3",
-                                      "close: Form2", "close: Form5", "Form3.LV = 10"}));
-  const auto boss = runScript("close Form1\nclick Form2.Label5\nkey Form5 B\nprint Form3.LV\n");
-  EXPECT_EQ(boss.lines.back(), "Form3.LV = 11");
-}
-
-TEST(Keys, EnterPressesContinueOnTheNextLevelWindow) {
-  const auto run = runScript("wait 20\nset Form1.Salvati 0\nwait 5\nkey Form3 Return\n"
-                             "print Form3.Label1.Visible\nprint Form3.Timer1.Enabled\n");
-  EXPECT_EQ(lastLines(run, 2),
-            (std::vector<std::string>{"Form3.Label1.Visible = false", "Form3.Timer1.Enabled = true"}));
+  EXPECT_TRUE(plays({"close Form1", "key Form2 Down", "key Form2 Down", "key Form2 Return", "> open: Form5",
+                     "windows", "> windows = Form2 Form5", "key Form5 Escape", "> close: Form5", "key Form2 Down",
+                     "key Form2 Down", "key Form2 Space", "> open: Form4", "windows", "> windows = Form2 Form4",
+                     "key Form4 Escape", "> close: Form4", "key Form2 Up", "key Form2 Up", "key Form2 Tab",
+                     "key Form2 Shift+Tab", "key Form2 Return", "> open: Form5", "key Form5 0", "> open: Form3",
+                     "> close: Form2", "> close: Form5", "print Form3.LV = 10"},
+                    {}, {"open: Form2", "sound: 8", "close: Form1"}));
+  EXPECT_EQ(runScript("close Form1\nclick Form2.Label5\nkey Form5 B\nprint Form3.LV\n").lines.back(), "Form3.LV = 11");
+  // Enter presses "Continue" on the next-level window.
+  EXPECT_TRUE(plays({"wait 20", "set Form1.Salvati 0", "wait 5", "key Form3 Return",
+                     "print Form3.Label1.Visible = false", "print Form3.Timer1.Enabled = true"},
+                    {}, {"open: Form3", "open: Form2", "sound: 8", "close: Form1", "close: Form2"}));
 }
 
 TEST(Keys, CtrlQEndsTheProgramWithNoMenuComingBack) {
-  for (const char* script : {"key Form1 Ctrl+Q\n", "close Form1\nclick Form2.Label4\nkey Form4 Ctrl+Q\n"}) {
-    const auto run = runScript(std::string(script) + "print Form1.LV\n");
-    EXPECT_EQ(run.status, 0) << run.err;
-    ASSERT_GE(run.lines.size(), 2u);
-    EXPECT_EQ(run.lines.back(), "exit") << script;
-    EXPECT_NE(run.lines.end()[-2].rfind("close: ", 0), std::string::npos) << script;
-    EXPECT_EQ(std::count(run.lines.begin(), run.lines.end(), "open: Form2"), script[0] == 'k' ? 0 : 1) << script;
-  }
+  EXPECT_TRUE(plays({"key Form1 Ctrl+Q", "> close: Form1", "> exit", "print Form1.LV"}));
+  EXPECT_TRUE(plays({"close Form1", "click Form2.Label4", "key Form4 Ctrl+Q", "> close: Form4", "> close: Form2",
+                     "> exit"},
+                    {}, {"open: Form2", "sound: 8", "close: Form1", "open: Form4"}));
 }
 
 TEST(Keys, MinimisingTheGameScreenPausesItAndItStaysPaused) {
-  const auto run = runScript("wait 20\nminimize Form1\nprint Form1.Label4\nprint Form1.Nuovo.Enabled\n"
-                             "minimize Form1\nprint Form1.Label4\nkey Form1 P\nprint Form1.Label4\n");
-  EXPECT_EQ(linesAfter(run, "sound: 1"), (std::vector<std::string>{"Form1.Label4 = >", "Form1.Nuovo.Enabled = false",
-                                                                   "Form1.Label4 = >", "Form1.Label4 = ||"}));
+  EXPECT_TRUE(plays({"wait 20", "minimize Form1", "print Form1.Label4 = >", "print Form1.Nuovo.Enabled = false",
+                     "minimize Form1", "print Form1.Label4 = >", "key Form1 P", "print Form1.Label4 = ||"}));
 }
 
 TEST(Keys, MuteIsKeptForThePlayerAcrossRunsAndStillReportsCues) {
@@ -121,10 +88,9 @@ TEST(Keys, MuteIsKeptForThePlayerAcrossRunsAndStillReportsCues) {
   const auto third = runScript(script);
   const auto fourth = runScript("print Program.Muted\n");
   EXPECT_EQ(linesAfter(first, "sound: 1"),
-            (std::vector<std::string>{"Program.Muted = false", "Program.Muted = true",
-                                      "Form1.Caption = Tarmac Warden - an air traffic control game by the Tarmac "
-                                      "Warden developers (muted)",
-                                      "sound: 7"}));
+            (Lines{"Program.Muted = false", "Program.Muted = true",
+                   "Form1.Caption = Tarmac Warden - an air traffic control game by the Tarmac Warden developers (muted)",
+                   "sound: 7"}));
   EXPECT_EQ(second.lines.back(), "Program.Muted = true");
   EXPECT_EQ(flagged.lines.back(), "Program.Muted = true");
   EXPECT_EQ(linesAfter(third, "sound: 1")[1], "Program.Muted = false");

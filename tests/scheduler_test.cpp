@@ -1,13 +1,7 @@
 // The clock of the game: due order, ties, resolution, re-timing, no backlog, modal hold.
-#include <gtest/gtest.h>
+#include "test_support.h"
 
-#include <string>
-#include <vector>
-
-#include "platform/application.h"
-#include "platform/headless_host.h"
-
-namespace tw {
+namespace tw::test {
 namespace {
 
 class TimerWindow : public Window {
@@ -21,15 +15,6 @@ class TimerWindow : public Window {
   void build() override {}
 };
 
-// Answers message boxes at once, but first notes whether anything could tick meanwhile.
-class BoxHost : public HeadlessHost {
- public:
-  void showMessage(const std::string&) override {
-    if (whileOpen) whileOpen();
-  }
-  std::function<void()> whileOpen;
-};
-
 class SchedulerTest : public ::testing::Test {
  protected:
   explicit SchedulerTest(int resolution = 1) : app(host, AppOptions{resolution, "."}) {}
@@ -39,96 +24,71 @@ class SchedulerTest : public ::testing::Test {
     app.open(w);
     return w;
   }
-  std::function<void()> log(const std::string& name) {
-    return [this, name] { ticks.push_back(name + "@" + std::to_string(app.scheduler().now())); };
+  // A timer whose ticks are noted as NAME@MS.
+  Timer& logged(TimerWindow& w, const std::string& name, std::int32_t interval) {
+    return w.timer(name, interval, [this, name] { ticks.push_back(name + "@" + std::to_string(app.scheduler().now())); });
   }
 
-  BoxHost host;
+  TestHost host;
   Application app;
-  std::vector<std::string> ticks;
+  Lines ticks;
 };
 
 TEST_F(SchedulerTest, TimersTickAtTheirIntervalsAndTiesFollowWindowThenTimerOrder) {
   auto& first = window("A");
   auto& second = window("B");
-  Timer& late = second.timer("late", 10, log("B.late"));
-  Timer& slow = first.timer("slow", 10, log("A.slow"));
-  Timer& fast = first.timer("fast", 4, log("A.fast"));
+  Timer& late = logged(second, "B.late", 10);
+  Timer& slow = logged(first, "A.slow", 10);
+  Timer& fast = logged(first, "A.fast", 4);
   late.start();
   fast.start();
   slow.start();
   app.advanceTo(10);
-  EXPECT_EQ(ticks, (std::vector<std::string>{"A.fast@4", "A.fast@8", "A.slow@10", "B.late@10"}));
+  EXPECT_EQ(ticks, (Lines{"A.fast@4", "A.fast@8", "A.slow@10", "B.late@10"}));
 }
 
 TEST_F(SchedulerTest, RestartingOrRetimingCountsDownAnewAndStoppingDropsThePendingTick) {
-  auto& w = window("A");
-  Timer& t = w.timer("t", 10, log("t"));
+  Timer& t = logged(window("A"), "t", 10);
   t.start();
   app.advanceTo(7);
   t.setInterval(10);  // from 7: next at 17
   app.advanceTo(16);
   EXPECT_TRUE(ticks.empty());
-  app.advanceTo(17);
-  EXPECT_EQ(ticks, std::vector<std::string>{"t@17"});
   app.advanceTo(20);
   t.stop();
   app.advanceTo(40);
-  EXPECT_EQ(ticks.size(), 1u);
   t.setInterval(5);  // re-timing a stopped timer does not start it
   app.advanceTo(60);
-  EXPECT_EQ(ticks.size(), 1u);
+  EXPECT_EQ(ticks, Lines{"t@17"});
 }
 
-TEST_F(SchedulerTest, ATimerStartedInAHandlerTicksOnlyAfterThatHandler) {
+TEST_F(SchedulerTest, ATimerStartedInAHandlerTicksOnlyAfterThatHandlerAndNoneWhileABoxIsOpen) {
   auto& w = window("A");
-  Timer* inner = nullptr;
-  Timer* outerTimer = nullptr;
-  Timer& outer = w.timer("outer", 5, [&] {
+  Timer& inner = logged(w, "inner", 1);
+  Timer* outer = nullptr;
+  outer = &w.timer("outer", 5, [&] {
     ticks.push_back("outer@" + std::to_string(app.scheduler().now()));
-    outerTimer->stop();
-    inner->start();
-  });
-  outerTimer = &outer;
-  Timer& oneShot = w.timer("inner", 1, [&] {
-    ticks.push_back("inner@" + std::to_string(app.scheduler().now()));
-    inner->stop();
-  });
-  inner = &oneShot;
-  outer.start();
-  app.advanceTo(100);
-  EXPECT_EQ(ticks, (std::vector<std::string>{"outer@5", "inner@6"}));
-}
-
-TEST_F(SchedulerTest, NoTimerTicksWhileAMessageBoxIsOpen) {
-  auto& w = window("A");
-  Timer& other = w.timer("other", 1, log("other"));
-  Timer* self = nullptr;
-  Timer& boxer = w.timer("boxer", 3, [&] {
-    ticks.push_back("box");
+    outer->stop();
+    inner.start();
     app.showMessage("hello");
-    self->stop();
   });
-  self = &boxer;
   bool nothingDue = false;
-  host.whileOpen = [&] { nothingDue = app.scheduler().next() == nullptr && !app.scheduler().nextDue(); };
-  other.start();
-  boxer.start();
-  app.advanceTo(3);
+  host.whileOpen = [&](const std::string&) {
+    nothingDue = app.scheduler().next() == nullptr && !app.scheduler().nextDue();
+  };
+  outer->start();
+  app.advanceTo(7);
   EXPECT_TRUE(nothingDue);
-  EXPECT_EQ(ticks, (std::vector<std::string>{"other@1", "other@2", "other@3", "box"}));
+  EXPECT_EQ(ticks, (Lines{"outer@5", "inner@6", "inner@7"}));
 }
 
 TEST_F(SchedulerTest, ALateTimerTicksOnceAndKeepsItsPeriodFromThatTick) {
-  auto& w = window("A");
-  Timer& t = w.timer("t", 10, log("t"));
+  Timer& t = logged(window("A"), "t", 10);
   t.start();
   app.runDue(95);  // a slow machine: nine periods missed
-  EXPECT_EQ(ticks, std::vector<std::string>{"t@95"});
   app.runDue(104);
-  EXPECT_EQ(ticks.size(), 1u);
   app.runDue(105);
-  EXPECT_EQ(ticks.back(), "t@105");
+  EXPECT_EQ(ticks, (Lines{"t@95", "t@105"}));
 }
 
 class CoarseSchedulerTest : public SchedulerTest {
@@ -138,17 +98,15 @@ class CoarseSchedulerTest : public SchedulerTest {
 
 TEST_F(CoarseSchedulerTest, IntervalsBelowTheResolutionTickOncePerResolution) {
   auto& w = window("A");
-  Timer& oneMs = w.timer("fast", 1, log("fast"));
-  Timer& slow = w.timer("slow", 40, log("slow"));
-  oneMs.start();
-  slow.start();
+  logged(w, "fast", 1).start();
+  logged(w, "slow", 40).start();
   app.advanceTo(48);
-  EXPECT_EQ(ticks, (std::vector<std::string>{"fast@16", "fast@32", "slow@40", "fast@48"}));
+  EXPECT_EQ(ticks, (Lines{"fast@16", "fast@32", "slow@40", "fast@48"}));
 }
 
 TEST_F(SchedulerTest, ClosingAWindowStopsItsTimersAndReopeningRestoresTheirDesign) {
   auto& w = window("A");
-  Timer& t = w.timer("t", 10, log("t"));
+  Timer& t = logged(w, "t", 10);
   t.start();
   t.setInterval(3);
   app.close(w);
@@ -160,4 +118,4 @@ TEST_F(SchedulerTest, ClosingAWindowStopsItsTimersAndReopeningRestoresTheirDesig
 }
 
 }  // namespace
-}  // namespace tw
+}  // namespace tw::test

@@ -1,69 +1,150 @@
 #include "test_support.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <sstream>
 
-#include "app/command_line.h"
 #include "app/demo.h"
-#include "app/session.h"
 #include "game/game_windows.h"
+#include "platform/properties.h"
 
 namespace tw::test {
 
-ScriptRun runScript(const std::string& script, std::vector<std::string> args) {
-  TempDir dir;
-  const std::string file = dir.path() + "/script.txt";
-  std::ofstream(file, std::ios::binary) << script;
-  std::vector<std::string> full = {"--headless", "--script", file};
-  bool hasResolution = false;
-  bool hasDir = false;
-  for (const auto& a : args) {
-    hasResolution = hasResolution || a == "--timer-resolution";
-    hasDir = hasDir || a == "--program-dir";
+namespace {
+
+// Hands the runner its script one line at a time, so what each line prints can be told apart:
+// the runner asks for the next line only once the last one has run.
+class LineFeeder : public std::streambuf {
+ public:
+  LineFeeder(const std::string& script, std::function<void()> lineDone) : lineDone_(std::move(lineDone)) {
+    std::istringstream in(script);
+    for (std::string line; std::getline(in, line);) lines_.push_back(line + "\n");
   }
-  if (!hasResolution) full.insert(full.end(), {"--timer-resolution", "1"});
-  if (!hasDir) full.insert(full.end(), {"--program-dir", TW_ASSETS_DIR});
-  full.insert(full.end(), args.begin(), args.end());
-  return runCommandLine(full);
+
+ protected:
+  int_type underflow() override {
+    const int saved = errno;  // the runner tells a read error by errno
+    lineDone_();
+    errno = saved;
+    if (next_ == lines_.size()) return traits_type::eof();
+    std::string& line = lines_[next_++];
+    setg(line.data(), line.data(), line.data() + line.size());
+    return traits_type::to_int_type(line.front());
+  }
+
+ private:
+  Lines lines_;
+  std::size_t next_ = 0;
+  std::function<void()> lineDone_;
+};
+
+Lines split(const std::string& text) {
+  Lines lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
 }
 
-ScriptRun runCommandLine(const std::vector<std::string>& args) {
+std::string indented(const Lines& lines) {
+  std::string text;
+  for (const auto& line : lines) text += "\n    " + line;
+  return lines.empty() ? "\n    (nothing)" : text;
+}
+
+}  // namespace
+
+ScriptRun runScript(const std::string& script, std::vector<std::string> args, const Runner& runner) {
+  Lines full = {"--headless", "--script", "-"};
+  if (std::ranges::find(args, "--timer-resolution") == args.end()) full.insert(full.end(), {"--timer-resolution", "1"});
+  if (std::ranges::find(args, "--program-dir") == args.end()) full.insert(full.end(), {"--program-dir", TW_ASSETS_DIR});
+  return runCommandLine(full + args, script, runner);
+}
+
+ScriptRun runCommandLine(const std::vector<std::string>& args, const std::string& input, const Runner& runner) {
   const ParsedCommandLine parsed = parseCommandLine(args);
-  ScriptRun run;
-  if (!parsed.error.empty()) {
-    run.status = 2;
-    run.err = parsed.error;
-    return run;
-  }
+  ScriptRun result;
+  result.status = 2;
+  result.err = parsed.error;
+  if (!parsed.error.empty()) return result;
   std::ostringstream out;
   std::ostringstream err;
-  run.status = parsed.options.demo ? runHeadlessDemo(parsed.options, out, err) : runHeadless(parsed.options, out, err);
-  run.out = out.str();
-  run.err = err.str();
-  std::istringstream lines(run.out);
-  for (std::string line; std::getline(lines, line);) run.lines.push_back(line);
-  return run;
+  std::vector<std::streamoff> ends;
+  LineFeeder feeder(input, [&] { ends.push_back(out.tellp()); });
+  std::streambuf* const standardInput = std::cin.rdbuf(&feeder);
+  const Runner run = runner ? runner : parsed.options.demo ? runHeadlessDemo : runHeadless;
+  result.status = run(parsed.options, out, err);
+  std::cin.rdbuf(standardInput);
+  result.out = out.str();
+  result.err = err.str();
+  result.lines = split(result.out);
+  ends.push_back(static_cast<std::streamoff>(result.out.size()));
+  for (std::size_t i = 0, from = 0; i < ends.size(); from = static_cast<std::size_t>(ends[i++])) {
+    result.steps.push_back(split(result.out.substr(from, static_cast<std::size_t>(ends[i]) - from)));
+  }
+  return result;
 }
 
-std::vector<std::string> lastLines(const ScriptRun& run, std::size_t count) {
+::testing::AssertionResult plays(const Lines& transcript, std::vector<std::string> args, const Lines& ignored,
+                                 const Runner& runner) {
+  std::string script;
+  std::vector<Lines> expected(1);
+  for (const auto& line : transcript) {
+    const auto is = line.find(" = ");
+    if (line.starts_with("> ")) {
+      expected.back().push_back(line.substr(2));
+    } else if (line.starts_with("print ") && is != std::string::npos) {
+      script += line.substr(0, is) + "\n";
+      expected.push_back({line.substr(6)});
+    } else {
+      script += line + "\n";
+      expected.emplace_back();
+    }
+  }
+  const ScriptRun run = runScript(script, std::move(args), runner);
+  const Lines commands = split(script);
+  for (std::size_t step = expected.front().empty() ? 1 : 0; step < expected.size(); ++step) {
+    Lines printed = step < run.steps.size() ? run.steps[step] : Lines{};
+    std::erase_if(printed, [&](const std::string& l) { return std::ranges::find(ignored, l) != ignored.end(); });
+    if (printed == expected[step]) continue;
+    return ::testing::AssertionFailure()
+           << (step == 0 ? "the start-up" : "line " + std::to_string(step) + " '" + commands[step - 1] + "'")
+           << " printed" << indented(printed) << "\n  where the transcript says" << indented(expected[step])
+           << (run.err.empty() ? "" : "\n  " + run.err);
+  }
+  if (run.status != 0) return ::testing::AssertionFailure() << "status " << run.status << ": " << run.err;
+  return ::testing::AssertionSuccess();
+}
+
+Runner onTestHost(std::function<void(Application&, const std::string&)> whileOpen) {
+  return [whileOpen](const CommandLine& options, std::ostream& out, std::ostream& err) {
+    TestHost host(options.timeOfDay);
+    Application app(host, appOptionsFor(options));
+    host.whileOpen = [&app, &whileOpen](const std::string& text) { whileOpen(app, text); };
+    return runScriptFile(app, *options.script, out, err);
+  };
+}
+
+std::string valueOf(Application& app, const std::string& name) { return readName(app, *parseName(name)).value; }
+
+Lines operator+(Lines a, const Lines& b) {
+  a.insert(a.end(), b.begin(), b.end());
+  return a;
+}
+
+Lines lastLines(const ScriptRun& run, std::size_t count) {
   return {run.lines.end() - static_cast<long>(std::min(count, run.lines.size())), run.lines.end()};
 }
 
-std::vector<std::string> linesAfter(const ScriptRun& run, const std::string& from) {
-  std::vector<std::string> after;
-  bool found = false;
-  for (const auto& line : run.lines) {
-    if (found) after.push_back(line);
-    found = found || line == from;
-  }
-  return after;
+Lines linesAfter(const ScriptRun& run, const std::string& from) {
+  const auto at = std::find(run.lines.begin(), run.lines.end(), from);
+  return at == run.lines.end() ? Lines{} : Lines(at + 1, run.lines.end());
 }
 
-Game::Game(int timerResolution, std::string programDir, int timeOfDay)
-    : host_(timeOfDay), app_(host_, AppOptions{timerResolution, std::move(programDir)}) {
+Game::Game(std::string programDir) : app_(host_, AppOptions{1, std::move(programDir)}) {
   app_.setEventSink([this](const std::string& line) { events_.push_back(line); });
   addGameWindows(app_);
   startGame(app_);
@@ -71,10 +152,21 @@ Game::Game(int timerResolution, std::string programDir, int timeOfDay)
 
 Form1& Game::form1() { return app_.form<Form1>(); }
 
-std::vector<std::string> Game::takeEvents() {
-  std::vector<std::string> taken;
+Lines Game::takeEvents() {
+  Lines taken;
   taken.swap(events_);
   return taken;
+}
+
+std::string readFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+void writeFile(const std::string& path, const std::string& content) {
+  std::ofstream(path, std::ios::binary) << content;
 }
 
 ScopedEnv::ScopedEnv(const char* name, const char* value) : name_(name) {
@@ -95,11 +187,6 @@ TempDir::TempDir() {
 TempDir::~TempDir() {
   std::error_code ignored;
   std::filesystem::remove_all(path_, ignored);
-}
-
-std::vector<std::string> withoutEngine(std::vector<std::string> lines) {
-  lines.erase(std::remove(lines.begin(), lines.end(), "sound: 2"), lines.end());
-  return lines;
 }
 
 }  // namespace tw::test

@@ -2,38 +2,15 @@
 #include <QImage>
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
-#include <unistd.h>
-
-#include "app/command_line.h"
-#include "app/session.h"
+#include "../test_support.h"
 #include "app/windowed_run.h"
 
 namespace tw::test {
 namespace {
 
-struct ScriptResult {
-  int status;
-  std::string out;
-};
-
-ScriptResult runScript(const std::string& script, bool headless) {
-  // ctest runs each test in its own process, side by side.
-  const auto file = std::filesystem::temp_directory_path() /
-                    ("tarmac-qt-test-script-" + std::to_string(getpid()) + ".txt");
-  std::ofstream(file) << script;
-  std::vector<std::string> args = {"--script", file.string(), "--timer-resolution", "1", "--program-dir",
-                                   TW_ASSETS_DIR, "--time-of-day", "3600"};
-  if (headless) args.insert(args.begin(), "--headless");
-  const auto parsed = parseCommandLine(args);
-  std::ostringstream out;
-  std::ostringstream err;
-  const int status = headless ? runHeadless(parsed.options, out, err) : runScriptWithQt(parsed.options, out, err);
-  std::filesystem::remove(file);
-  return {status, out.str()};
+// The script against the real windows, on the same virtual clock as a run with no display.
+ScriptRun inWindows(const std::string& script) {
+  return runScript(script, {"--time-of-day", "3600"}, runScriptWithQt);
 }
 
 QRgb pixel(const QImage& image, int x, int y) { return image.pixel(x, y) & 0xFFFFFF; }
@@ -42,20 +19,16 @@ TEST(QtScript, RunsLikeTheHeadlessRunToTheMillisecond) {
   const std::string script =
       "wait 25000\nprint Form1.TM\nprint Form1.AA\nprint Form1.Text1\nclick Form1.Label4\nwait 3000\n"
       "print Form1.TM\ntime\nwindows\n";
-  const ScriptResult windowed = runScript(script, false);
-  const ScriptResult headless = runScript(script, true);
+  const ScriptRun windowed = inWindows(script);
   EXPECT_EQ(windowed.status, 0);
-  EXPECT_EQ(windowed.out, headless.out);
+  EXPECT_EQ(windowed.out, runScript(script, {"--time-of-day", "3600"}).out);
 }
 
 TEST(QtScript, ScreenshotOfTheGameScreenShowsTheBoard) {
-  const auto png = std::filesystem::temp_directory_path() /
-                   ("tarmac-qt-test-form1-" + std::to_string(getpid()) + ".png");
-  std::filesystem::remove(png);
-  const ScriptResult run = runScript("screenshot Form1 " + png.string() + "\n", false);
-  ASSERT_EQ(run.status, 0);
-  const QImage image(QString::fromStdString(png.string()));
-  std::filesystem::remove(png);
+  TempDir dir;
+  const std::string png = dir.path() + "/form1.png";
+  ASSERT_EQ(inWindows("screenshot Form1 " + png + "\n").status, 0);
+  const QImage image(QString::fromStdString(png));
   ASSERT_FALSE(image.isNull());
   EXPECT_EQ(image.size(), QSize(792, 586));
 
@@ -76,7 +49,7 @@ TEST(QtScript, ScreenshotOfTheGameScreenShowsTheBoard) {
 }
 
 TEST(QtScript, AScreenshotOfAClosedWindowIsAScriptError) {
-  const ScriptResult run = runScript("screenshot Form2 /tmp/never-written.png\nprint Form1.LV\n", false);
+  const ScriptRun run = inWindows("screenshot Form2 /tmp/never-written.png\nprint Form1.LV\n");
   EXPECT_EQ(run.status, 2);
   EXPECT_EQ(run.out.find("Form1.LV"), std::string::npos);
 }

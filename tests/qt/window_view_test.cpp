@@ -193,22 +193,17 @@ TEST(QtView, RepaintingOnlyWhatChangedShowsWhatAFullRepaintShows) {
                                 << differs.width() << "x" << differs.height();
 }
 
-TEST(QtView, ClosingTheGameScreenOpensTheMenuInItsOwnView) {
+TEST(QtView, ClosingTheGameScreenOpensTheMenuInItsViewAndThePlayEndsWithTheLastWindow) {
   QtGame game(QtHost::Mode::Play);
   Window& form1 = game.form1();
-  game.view().close();
-  EXPECT_FALSE(form1.isOpen());
-  EXPECT_EQ(game.host().viewOf(form1), nullptr);
-  Window* form2 = game.app().findWindow("Form2");
-  ASSERT_NE(game.host().viewOf(*form2), nullptr);
-  EXPECT_EQ(game.host().viewOf(*form2)->size(), QSize(312, 301));
-}
-
-TEST(QtView, ThePlayEndsWhenTheLastWindowHasClosed) {
-  QtGame game(QtHost::Mode::Play);
   QTimer::singleShot(0, [&] {
     game.view().close();  // the game screen gives way to the main menu
-    game.host().viewOf(*game.app().findWindow("Form2"))->close();
+    EXPECT_FALSE(form1.isOpen());
+    EXPECT_EQ(game.host().viewOf(form1), nullptr);
+    WindowView* menu = game.viewOf("Form2");
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->size(), QSize(312, 301));
+    menu->close();
   });
   // A guard, so a host that forgets to end the loop fails instead of hanging.
   QTimer::singleShot(60000, [] { QCoreApplication::exit(1); });
