@@ -177,7 +177,7 @@ std::string ScriptRunner::execute(const std::string& line) {
   if (command == "type") {
     Element* e = nullptr;
     if (auto error = element(nextWord(rest), e); !error.empty()) return error;
-    if (e->kind != ElementKind::TextBox) return e->name + " is not a text box";
+    if (e->kind != ElementKind::TextBox) return e->name.str() + " is not a text box";
     app_.type(*e, rest);
     app_.settle();
     return {};

@@ -226,7 +226,7 @@ void Autopilot::plan(Form1& game) {
     const int current = headingIndex(p.AereoDir);
     wanted_[static_cast<std::size_t>(n)] = current;
     if (!cell || readyToLand(p)) continue;
-    const Flight flight{*cell, destinationOf(p), static_cast<int>(toNumber(p.AereoNum).value_or(0) / 10)};
+    const Flight flight{*cell, destinationOf(p), static_cast<int>(toNumber(p.AereoNum.str()).value_or(0) / 10)};
     wanted_[static_cast<std::size_t>(n)] = planFlight(flight, current, airspace).value_or(current);
   }
 }

@@ -41,7 +41,7 @@ Form1::Form1(Application& app)
   addVariable("VersoLn6", VersoLn6);
 }
 
-std::string* Form1::field(std::string_view name, int index) {
+Interned* Form1::field(std::string_view name, int index) {
   if (index < 0 || index >= static_cast<int>(planes.size())) return nullptr;
   PlaneRecord& p = planes[static_cast<std::size_t>(index)];
   if (name == "Posi") return &p.Posi;

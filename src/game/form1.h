@@ -14,14 +14,14 @@ namespace tw {
 // One plane: its sprite Aereo(n) and the hidden texts that go with it.
 struct PlaneRecord {
   Element* Aereo = nullptr;
-  std::string Posi;
-  std::string Alt;
-  std::string AereoDir;
-  std::string Dir;
-  std::string AereoDest1;
-  std::string AereoDest2;
-  std::string Dest;
-  std::string AereoNum;
+  Interned Posi;
+  Interned Alt;
+  Interned AereoDir;
+  Interned Dir;
+  Interned AereoDest1;
+  Interned AereoDest2;
+  Interned Dest;
+  Interned AereoNum;
 };
 
 class Form1 : public Window {
@@ -77,7 +77,7 @@ class Form1 : public Window {
   Timer& Nascondi;
   Timer& Carica;
 
-  std::string* field(std::string_view name, int index) override;
+  Interned* field(std::string_view name, int index) override;
   void click(Element& element) override;
   void focusGained(Element& element) override;
   void textChanged(Element& element) override;

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/interned.h"
+
 namespace tw {
 
 enum class ElementKind { Label, Picture, Shape, Line, TextBox, Container };
@@ -12,13 +14,13 @@ enum class Align { Left, Center, Right };
 using Rgb = std::uint32_t;
 
 struct Font {
-  std::string family = "Arial Black";
+  Interned family = "Arial Black";
   float points = 12.0f;
   int weight = 900;
 };
 
 struct Element {
-  std::string name;
+  Interned name;
   int index = -1;  // -1 for an element that is not part of an array
   ElementKind kind = ElementKind::Label;
 
@@ -45,12 +47,12 @@ struct Element {
   // Drawn where it stands, but clicks and the pointer pass through it to what lies beneath.
   bool decoration = false;
   // Shown when the pointer rests on it: what it does and its keys.
-  std::string tooltip;
+  Interned tooltip;
 
   // Pictures: the design picture is drawn until a file is loaded.
-  std::string designPicture;  // key of a picture that ships with the program
-  std::string picture;        // file name loaded, such as "s.jpg"; empty for the design picture
-  std::string picturePath;    // full path of that file
+  Interned designPicture;  // key of a picture that ships with the program
+  Interned picture;           // file name loaded, such as "s.jpg"; empty for the design picture
+  Interned picturePath;    // full path of that file
 
   Element* parent = nullptr;      // a container, or null for the window itself
   std::uint64_t stackOrder = 0;   // higher is drawn later, in front

@@ -82,8 +82,8 @@ std::string writeElement(Application& app, Window& w, Element& e, const std::str
   }
   if (p == "Picture") {
     if (value.empty()) {
-      e.picture.clear();
-      e.picturePath.clear();
+      e.picture = {};
+      e.picturePath = {};
       return {};
     }
     if (!app.loadPicture(e, app.planeFile(value))) return "no picture " + value;
@@ -212,7 +212,7 @@ Access readName(Application& app, const NameRef& ref) {
   if (w == nullptr) return fail("unknown window " + ref.window);
   if (w->isOpen()) {
     if (const Element* e = w->find(ref.element, ref.index)) return readElement(*e, ref.property);
-    if (const std::string* f = w->field(ref.element, ref.index)) {
+    if (const Interned* f = w->field(ref.element, ref.index)) {
       if (!ref.property.empty() && ref.property != "Caption" && ref.property != "Text") {
         return fail("no property " + ref.property);
       }
@@ -245,7 +245,7 @@ std::string writeName(Application& app, const NameRef& ref, const std::string& v
       if (error.empty()) w->elementChanged(*e);
       return error;
     }
-    if (std::string* f = w->field(ref.element, ref.index)) {
+    if (Interned* f = w->field(ref.element, ref.index)) {
       if (!ref.property.empty() && ref.property != "Caption" && ref.property != "Text") {
         return "no property " + ref.property;
       }

@@ -80,7 +80,7 @@ class Window {
   const std::map<std::string, std::int16_t*, std::less<>>& variables() const { return variables_; }
 
   // Texts kept outside drawn elements but still named, such as per-plane fields.
-  virtual std::string* field(std::string_view /*name*/, int /*index*/) { return nullptr; }
+  virtual Interned* field(std::string_view /*name*/, int /*index*/) { return nullptr; }
 
   // The entry that Enter and Space press, drawn with a focus frame; null for none.
   Element* framed() const { return framed_; }
