@@ -28,7 +28,7 @@ std::optional<int> shortestRoute(const Flight& flight, int currentHeading, Airsp
   const int last = std::min(flight.stepsLeft, Airspace::kHorizon);
   // parent[step][cell]: the cell the plane came from, for every reachable (step, cell).
   std::array<std::array<int, board::kCellCount>, Airspace::kHorizon + 1> parent;
-  for (auto& layer : parent) layer.fill(kNoParent);
+  for (int step = 0; step <= last; ++step) parent[static_cast<std::size_t>(step)].fill(kNoParent);
   std::vector<int> frontier{board::cellIndex(flight.at)};
   for (int step = 1; step <= last && !frontier.empty(); ++step) {
     std::vector<int> next;

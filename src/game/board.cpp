@@ -10,7 +10,8 @@ namespace {
 int lineAt(float coordinate) {
   if (!(coordinate >= kOrigin && coordinate <= kOrigin + kCell * (kCells - 1))) return 0;
   // Non-negative here, so adding a half and truncating rounds to the nearest line.
-  const int line = static_cast<int>((coordinate - kOrigin) / kCell + 0.5f) + 1;
+  constexpr float kPerCell = 1 / kCell;  // near enough: the check below is exact
+  const int line = static_cast<int>((coordinate - kOrigin) * kPerCell + 0.5f) + 1;
   // Whole-number origins are exact in float, so equality is the cell rule itself.
   return columnLeft(line) == coordinate ? line : 0;
 }
@@ -36,9 +37,9 @@ std::string positionText(Cell cell) {
   return positionText(std::string_view(&letter, 1), std::to_string(cell.row));
 }
 
-const std::string& cellName(Cell cell) {
-  static const std::array<std::string, kCellCount> names = [] {
-    std::array<std::string, kCellCount> all;
+const Interned& cellName(Cell cell) {
+  static const std::array<Interned, kCellCount> names = [] {
+    std::array<Interned, kCellCount> all;
     for (int column = 1; column <= kCells; ++column) {
       for (int row = 1; row <= kCells; ++row) {
         all[static_cast<std::size_t>(cellIndex({column, row}))] = positionText({column, row});

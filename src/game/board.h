@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/interned.h"
+
 namespace tw::board {
 
 constexpr float kOrigin = 720;
@@ -28,7 +30,7 @@ constexpr int cellIndex(Cell cell) { return (cell.column - 1) * kCells + (cell.r
 constexpr int kCellCount = kCells * kCells;
 
 // The name of a cell, made once: the position tick names every plane every millisecond.
-const std::string& cellName(Cell cell);
+const Interned& cellName(Cell cell);
 
 // "A - 1": letter, space, hyphen, space, digit.
 std::string positionText(std::string_view column, std::string_view row);

@@ -39,16 +39,32 @@ bool reaches(const Element& e, float x, float y) {
   return true;
 }
 
+bool drawnBefore(const Element* a, const Element* b) { return a->stackOrder < b->stackOrder; }
+
+// Each element brought to the front since the order was made goes to its end, in stacking
+// order: they hold nothing and stand on the window itself, so nothing else moves.
+void moveToFront(Window::PaintOrder& cache) {
+  std::vector<Element*>& moved = cache.toFront;
+  const auto wasMoved = [&moved](const Element* e) { return std::find(moved.begin(), moved.end(), e) != moved.end(); };
+  std::erase_if(cache.elements, wasMoved);
+  std::sort(moved.begin(), moved.end(), drawnBefore);
+  cache.elements.insert(cache.elements.end(), moved.begin(), moved.end());
+  moved.clear();
+}
+
 }  // namespace
 
 const std::vector<Element*>& paintOrder(const Window& window) {
   Window::PaintOrder& cache = window.paintOrderCache();
-  if (cache.known) return cache.elements;
+  if (cache.known) {
+    if (!cache.toFront.empty()) moveToFront(cache);
+    return cache.elements;
+  }
+  cache.toFront.clear();
   std::map<const Element*, std::vector<Element*>> children;
   for (const auto& e : window.elements()) children[e->parent].push_back(e.get());
   for (auto& [parent, list] : children) {
-    std::sort(list.begin(), list.end(),
-              [](const Element* a, const Element* b) { return a->stackOrder < b->stackOrder; });
+    std::sort(list.begin(), list.end(), drawnBefore);
   }
   std::vector<Element*>& order = cache.elements;
   order.clear();

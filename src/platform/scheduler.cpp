@@ -18,15 +18,10 @@ Timer* Scheduler::next() const {
 }
 
 Timer* Scheduler::findNext() const {
+  // The running timers stand in tie order: the first of the earliest ticks first.
   Timer* best = nullptr;
   for (Timer* t : running_) {
-    if (best == nullptr || t->due() < best->due()) {
-      best = t;
-    } else if (t->due() == best->due()) {
-      // The same moment: by window opening order, then the window's own order.
-      const auto key = [](const Timer* x) { return std::make_pair(x->owner().openSequence(), x->tieOrder()); };
-      if (key(t) < key(best)) best = t;
-    }
+    if (best == nullptr || t->due() < best->due()) best = t;
   }
   return best;
 }
@@ -38,7 +33,15 @@ std::optional<std::int64_t> Scheduler::nextDue() const {
 }
 
 void Scheduler::started(Timer& timer) {
-  if (std::find(running_.begin(), running_.end(), &timer) == running_.end()) running_.push_back(&timer);
+  if (std::find(running_.begin(), running_.end(), &timer) == running_.end()) {
+    // At the same moment, by window opening order, then the window's own order. A window
+    // opens anew only after its timers have stopped, so the place stays right while it runs.
+    const auto before = [](const Timer* a, const Timer* b) {
+      return std::make_pair(a->owner().openSequence(), a->tieOrder()) <
+             std::make_pair(b->owner().openSequence(), b->tieOrder());
+    };
+    running_.insert(std::upper_bound(running_.begin(), running_.end(), &timer, before), &timer);
+  }
   changed();
 }
 

@@ -26,8 +26,23 @@ Element& Window::add(Element element) {
   if (slots.size() <= slot) slots.resize(slot + 1, nullptr);
   slots[slot] = &e;
   elements_.push_back(std::move(owned));
-  paintOrder_.known = false;
+  nowInFront(e);
   return e;
+}
+
+void Window::bringToFront(Element& element) {
+  element.stackOrder = ++stackCounter_;
+  nowInFront(element);
+}
+
+void Window::nowInFront(Element& element) {
+  if (!paintOrder_.known) return;
+  if (element.parent != nullptr || element.kind == ElementKind::Container) {
+    paintOrder_.known = false;
+    return;
+  }
+  std::vector<Element*>& toFront = paintOrder_.toFront;
+  if (std::find(toFront.begin(), toFront.end(), &element) == toFront.end()) toFront.push_back(&element);
 }
 
 Element& Window::addCopy(const Element& source, int index) {

@@ -46,14 +46,14 @@ class Window {
   Element& addCopy(const Element& source, int index);
   Element* find(std::string_view name, int index = -1) const;
   const std::vector<std::unique_ptr<Element>>& elements() const { return elements_; }
-  void bringToFront(Element& element) {
-    element.stackOrder = ++stackCounter_;
-    paintOrder_.known = false;
-  }
+  void bringToFront(Element& element);
   // Kept for paintOrder (hit_test.h) until an element comes, goes or is brought to front.
   struct PaintOrder {
     bool known = false;
     std::vector<Element*> elements;
+    // Brought in front of all since: top-level elements that hold nothing, moved to the end
+    // when the order is next asked for (the sweep lines come to the front at every tick).
+    std::vector<Element*> toFront;
   };
   PaintOrder& paintOrderCache() const { return paintOrder_; }
 
@@ -119,6 +119,8 @@ class Window {
   void openNow(std::uint64_t sequence);
   // Stops the timers and hands the elements over to be discarded.
   std::vector<std::unique_ptr<Element>> closeNow();
+  // The element now stands in front of every other: a new plane at every spawn.
+  void nowInFront(Element& element);
 
   Application& app_;
   std::string name_;
