@@ -4,27 +4,6 @@
 
 namespace tw::board {
 
-namespace {
-
-// The 1-based line whose origin is exactly `coordinate`, or 0.
-int lineAt(float coordinate) {
-  if (!(coordinate >= kOrigin && coordinate <= kOrigin + kCell * (kCells - 1))) return 0;
-  // Non-negative here, so adding a half and truncating rounds to the nearest line.
-  constexpr float kPerCell = 1 / kCell;  // near enough: the check below is exact
-  const int line = static_cast<int>((coordinate - kOrigin) * kPerCell + 0.5f) + 1;
-  // Whole-number origins are exact in float, so equality is the cell rule itself.
-  return columnLeft(line) == coordinate ? line : 0;
-}
-
-}  // namespace
-
-std::optional<Cell> cellAt(float left, float top) {
-  const int column = lineAt(left);
-  const int row = lineAt(top);
-  if (column == 0 || row == 0) return std::nullopt;
-  return Cell{column, row};
-}
-
 std::string positionText(std::string_view column, std::string_view row) {
   std::string text(column);
   text += " - ";

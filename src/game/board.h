@@ -22,8 +22,23 @@ struct Cell {
   int row;
 };
 
-// The cell whose origin is exactly (left, top), if any.
-std::optional<Cell> cellAt(float left, float top);
+// The 1-based line whose origin is exactly `coordinate`, or 0.
+constexpr int lineAt(float coordinate) {
+  if (!(coordinate >= kOrigin && coordinate <= kOrigin + kCell * (kCells - 1))) return 0;
+  // Non-negative here, so adding a half and truncating rounds to the nearest line.
+  constexpr float kPerCell = 1 / kCell;  // near enough: the check below is exact
+  const int line = static_cast<int>((coordinate - kOrigin) * kPerCell + 0.5f) + 1;
+  // Whole-number origins are exact in float, so equality is the cell rule itself.
+  return columnLeft(line) == coordinate ? line : 0;
+}
+
+// The cell whose origin is exactly (left, top), if any. Inline: every tick asks it of planes.
+constexpr std::optional<Cell> cellAt(float left, float top) {
+  const int column = lineAt(left);
+  const int row = lineAt(top);
+  if (column == 0 || row == 0) return std::nullopt;
+  return Cell{column, row};
+}
 
 // 0 to 80, column by column: A1 to A9, then B1 to B9, and so on.
 constexpr int cellIndex(Cell cell) { return (cell.column - 1) * kCells + (cell.row - 1); }

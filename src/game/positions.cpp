@@ -26,10 +26,14 @@ void Form1::AggiornaSelezionato() {
   PlaneRecord* s = plane(*Selezionato);
   if (s == nullptr) return;
   trackCell(*s);
-  AT->text = s->Alt;
-  DT->text = board::positionText(s->AereoDest1, s->AereoDest2);
-  PO->text = s->Posi;
-  DI->text = s->Dir;
+  // Written every tick, changed seldom: a write only where the text differs.
+  auto show = [](Element& label, std::string_view text) {
+    if (label.text != text) label.text = text;
+  };
+  show(*AT, s->Alt);
+  show(*DT, board::positionText(s->AereoDest1, s->AereoDest2));
+  show(*PO, s->Posi);
+  show(*DI, s->Dir);
 }
 
 }  // namespace tw

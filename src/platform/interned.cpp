@@ -44,6 +44,7 @@ Interned::Interned(std::string_view text) : entry_(hold(text)) {}
 Interned::Interned(const Interned& other) : entry_(other.entry_) { ++entry_->holders; }
 
 Interned& Interned::operator=(const Interned& other) {
+  if (entry_ == other.entry_) return *this;  // the position tick names most planes as they were
   ++other.entry_->holders;
   release(entry_);
   entry_ = other.entry_;
