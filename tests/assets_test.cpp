@@ -20,13 +20,13 @@ struct Wav {
   std::vector<std::int16_t> samples;
 };
 
-// RIFF chunks may come in any order and odd sizes are padded; only fmt and data matter.
+// RIFF chunks may come in any order and odd sizes are padded; only fmt and data matter (a file
+// with neither reads as format 0 with no samples).
 std::optional<Wav> parseWav(const std::string& b) {
   if (b.size() < 12 || b.substr(0, 4) != "RIFF" || b.substr(8, 4) != "WAVE" || le32(b, 4) + 8 != b.size()) {
     return std::nullopt;
   }
   Wav w;
-  bool haveFmt = false, haveData = false;
   for (std::size_t at = 12, size = 0; at + 8 <= b.size(); at += 8 + size + (size & 1)) {
     size = le32(b, at + 4);
     const std::size_t body = at + 8;
@@ -34,28 +34,23 @@ std::optional<Wav> parseWav(const std::string& b) {
     if (b.substr(at, 4) == "fmt " && size >= 16) {
       std::tie(w.format, w.channels, w.rate, w.bits) =
           std::tuple{le16(b, body), le16(b, body + 2), le32(b, body + 4), le16(b, body + 14)};
-      haveFmt = true;
     } else if (b.substr(at, 4) == "data") {
       for (std::size_t i = 0; i + 1 < size; i += 2) w.samples.push_back(static_cast<std::int16_t>(le16(b, body + i)));
-      haveData = true;
     }
   }
-  if (!haveFmt || !haveData) return std::nullopt;
   return w;
 }
 
 using Pcm = std::vector<std::int16_t>;
 
 // RMS in dBFS over samples [from, to), as `sox FILE -n stats` gives "RMS lev dB" for a whole file.
-double rmsDb(const Pcm& s, std::size_t from, std::size_t to)
-{
+double rmsDb(const Pcm& s, std::size_t from, std::size_t to) {
   double sum = 0.0;
   for (std::size_t i = from; i < to; ++i) sum += static_cast<double>(s[i]) * s[i];
   return 10.0 * std::log10(sum / static_cast<double>(to - from) / (32768.0 * 32768.0));
 }
 
-int peakOf(const Pcm& s)
-{
+int peakOf(const Pcm& s) {
   int peak = 0;
   for (std::int16_t v : s) peak = std::max(peak, std::abs(static_cast<int>(v)));
   return peak;
@@ -63,19 +58,16 @@ int peakOf(const Pcm& s)
 
 // No sample of the first or last `ramp` rises above a straight line from 0 to the peak:
 // an abrupt start or stop is heard as a click.
-bool fadesAtBothEnds(const Pcm& s, std::size_t ramp)
-{
+bool fadesAtBothEnds(const Pcm& s, std::size_t ramp) {
   const long peak = peakOf(s);
   for (std::size_t i = 0; i < ramp && i < s.size(); ++i) {
     const auto allowed = peak * static_cast<long>(i) + static_cast<long>(ramp); // one step of slack
-    if (std::abs(s[i]) * static_cast<long>(ramp) > allowed) return false;
-    if (std::abs(s[s.size() - 1 - i]) * static_cast<long>(ramp) > allowed) return false;
+    if (std::max(std::abs(s[i]), std::abs(s[s.size() - 1 - i])) * static_cast<long>(ramp) > allowed) return false;
   }
   return true;
 }
 
-TEST(AssetsTest, CuesAreDistinctShortBalancedAndFaded)
-{
+TEST(AssetsTest, CuesAreDistinctShortBalancedAndFaded) {
   struct Cue {
     const char* event;
     double maxSeconds;

@@ -1,8 +1,5 @@
 // The autopilot plays whole games as a player would: only clicks, and it wins them.
-#include <gtest/gtest.h>
-
 #include <algorithm>
-#include <sstream>
 
 #include "autopilot/autopilot.h"
 #include "test_support.h"
@@ -18,7 +15,7 @@ ScriptRun runDemo(std::vector<std::string> args) {
   return run;
 }
 
-TEST(Autopilot, WinsTwentySeededGamesFromLevelOne) {
+TEST(Autopilot, WinsTwentySeededGamesFromLevelOneAndTheMatchGameThroughEveryLevel) {
   const ScriptRun run = runDemo({"--games", "20", "--time-of-day", "777"});
   EXPECT_EQ(run.status, 0) << run.err;
   ASSERT_EQ(run.lines.size(), 20u);
@@ -30,40 +27,32 @@ TEST(Autopilot, WinsTwentySeededGamesFromLevelOne) {
   // The same arguments, the same bytes.
   EXPECT_EQ(runDemo({"--games", "2", "--time-of-day", "777"}).lines,
             std::vector<std::string>(run.lines.begin(), run.lines.begin() + 2));
-}
-
-TEST(Autopilot, CompletesTheMatchGameAndGoesOnThroughEveryLevel) {
-  const ScriptRun run = runDemo({"--level", "0", "--timer-resolution", "16"});
-  ASSERT_EQ(run.lines.size(), 1u) << run.err;
+  const ScriptRun match = runDemo({"--level", "0", "--timer-resolution", "16"});
+  ASSERT_EQ(match.lines.size(), 1u) << match.err;
   // 1000 landings in the match game, then at least 236 in levels 1 to 11.
-  const std::string& game = run.lines.front();
-  EXPECT_TRUE(game.starts_with("game 1: level 11, landed 12")) << game;
-  EXPECT_TRUE(game.ends_with("result Bravo!!!  You have completed the game")) << game;
+  EXPECT_TRUE(match.lines[0].starts_with("game 1: level 11, landed 12")) << match.lines[0];
+  EXPECT_TRUE(match.lines[0].ends_with("result Bravo!!!  You have completed the game")) << match.lines[0];
 }
 
-TEST(Autopilot, NeverWritesTheGameItsClicksReplayedGiveTheSameEvents) {
+TEST(Autopilot, NeverWritesTheGameItsClicksReplayedGiveTheSameEventsAndAScriptHandsOver) {
   constexpr std::int64_t kPlayed = 400'000;  // level 1 and into level 2
   Game game;
-  Autopilot pilot(game.app(), 1);
+  Autopilot pilot(game.app, 1);
   std::string script;
-  pilot.onAction([&script](const std::string& line) { script += line + "\n"; });
-  game.app().setQuietHook([&pilot] { pilot.act(); });
-  game.advance(kPlayed);
-  game.app().setQuietHook(nullptr);
-  const auto played = game.takeEvents();
+  std::int64_t scripted = 0;
+  pilot.onAction([&](const std::string& line) {
+    script += line + "\n";
+    if (line.starts_with("wait ")) scripted += std::stoll(line.substr(5));
+  });
+  game.app.setQuietHook([&pilot] { pilot.act(); });
+  game.app.advanceTo(kPlayed);
+  game.app.setQuietHook(nullptr);
+  const Lines played = game.events;
   ASSERT_NE(std::find(played.begin(), played.end(), "open: Form3"), played.end()) << "level 1 was not completed";
 
-  std::int64_t scripted = 0;
-  std::istringstream lines(script);
-  for (std::string line; std::getline(lines, line);) {
-    if (line.starts_with("wait ")) scripted += std::stoll(line.substr(5));
-  }
   const ScriptRun replay = runScript(script + "wait " + std::to_string(kPlayed - scripted) + "\n");
   ASSERT_EQ(replay.status, 0) << replay.err;
   EXPECT_EQ(replay.lines, played);
-}
-
-TEST(Autopilot, AScriptHandsOverAndTakesBack) {
   const auto run = runScript("autopilot on\nwait 120000\nautopilot off\nprint Form1.CL\nwait 200000\nwindows\n"
                              "autopilot sometimes\n");
   EXPECT_EQ(run.err, "error: line 7: autopilot takes on or off, not 'sometimes'\n");

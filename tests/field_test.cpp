@@ -7,7 +7,7 @@
 namespace tw {
 namespace {
 
-TEST(FieldText, NumbersReadBackAsTheirShortestPlainDecimalText) {
+TEST(FieldText, NumbersReadBackAsTheirShortestTextAndPlaneNumbersAreSixteenBitRoundedHalfToEven) {
   const std::pair<double, const char*> cases[] = {
       {*toNumber("11") + 1, "12"},   {*toNumber("0") - 10, "-10"},  {*toNumber(" 2.5 ") * 2, "5"},
       {0.1, "0.1"},                  {6110.0f, "6110"},             {100000.0, "100000"},
@@ -18,13 +18,9 @@ TEST(FieldText, NumbersReadBackAsTheirShortestPlainDecimalText) {
   for (const char* bad : {"", " ", "abc", "1,5", "12a", "inf", "nan", "--1", "1e", "."}) {
     EXPECT_FALSE(toNumber(bad)) << '"' << bad << '"';
   }
-}
-
-TEST(FieldText, PlaneNumbersAreSixteenBitAndRoundHalfToEven) {
-  EXPECT_EQ(*toInt16("32767"), 32767);
-  EXPECT_EQ(*toInt16("-32768"), -32768);
-  EXPECT_EQ(*toInt16("2.5"), 2);
-  EXPECT_EQ(*toInt16("3.5"), 4);
+  for (const auto& [text, number] : {std::pair{"32767", 32767}, {"-32768", -32768}, {"2.5", 2}, {"3.5", 4}}) {
+    EXPECT_EQ(*toInt16(text), number) << text;
+  }
   EXPECT_EQ(*toInt32("2147483647"), 2147483647);
   EXPECT_FALSE(toInt16("32768") || toInt16("") || toInt32("2147483648"));
   EXPECT_EQ(escapeLine("a\r\nb\\c"), "a\\r\\nb\\\\c");

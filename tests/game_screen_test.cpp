@@ -4,7 +4,7 @@
 namespace tw::test {
 namespace {
 
-TEST(GameScreen, OpensOnLevelOneWithPlaneZeroSelectedAndItsTimersAsDesigned) {
+TEST(GameScreen, OpensOnLevelOneAsDesignedUndoesAnyResizeAndClosingShowsTheMainMenu) {
   EXPECT_TRUE(plays({"> open: Form1", "> sound: 4", "> sound: 1", "print Form1.LV = 1", "print Form1.CL = 1",
                      "print Form1.Salvati = 5", "print Form1.PO = A - 1", "print Form1.AT = 250",
                      "print Form1.Picture1.Visible = true", "print Form1.Plane = 0", "print Form1.Selezionato = 0",
@@ -14,14 +14,11 @@ TEST(GameScreen, OpensOnLevelOneWithPlaneZeroSelectedAndItsTimersAsDesigned) {
                      "print Form1.Nascondi.Interval = 30000", "print Form1.Tempo = true", "print Form1.Controlla = true",
                      "print Form1.Posizione = true", "print Form1.Start = true", "print Form1.Linea5 = true",
                      "print Form1.Act = false", "print Form1.Nuovo = false", "print Form1.Nascondi = true",
-                     "print Form1.Carica = false", "print Form1.Act.Interval = 1000", "print Form1.Carica.Interval = 100"}));
-}
-
-TEST(GameScreen, TheClockCountsSecondsAndStandsStillWhilePaused) {
-  EXPECT_TRUE(plays({"wait 2999", "print Form1.TM = 2", "wait 1", "print Form1.TM = 3", "click Form1.Label4",
-                     "wait 5000", "print Form1.TM = 3", "click Form1.Label4", "wait 999", "print Form1.TM = 3",
-                     "wait 1", "print Form1.TM = 4"},
-                    {}, {"sound: 1"}));
+                     "print Form1.Carica = false", "print Form1.Act.Interval = 1000", "print Form1.Carica.Interval = 100",
+                     // Any resize is undone; closing shows the main menu.
+                     "set Form1.Width 5000", "print Form1.Width = 12000", "set Form1.Height 20000",
+                     "print Form1.Height = 9300", "close Form1", "> open: Form2", "> sound: 8", "> close: Form1",
+                     "windows", "> windows = Form2"}));
 }
 
 // Each of them left running would move, spawn, count or end the level behind the pause.
@@ -33,7 +30,11 @@ Lines pausable(const std::string& state) {
   return prints;
 }
 
-TEST(GameScreen, PauseStopsItsEightTimersAndResumeStartsThemAgain) {
+TEST(GameScreen, TheClockStandsStillWhilePausedAndPauseStopsItsEightTimers) {
+  EXPECT_TRUE(plays({"wait 2999", "print Form1.TM = 2", "wait 1", "print Form1.TM = 3", "click Form1.Label4",
+                     "wait 5000", "print Form1.TM = 3", "click Form1.Label4", "wait 999", "print Form1.TM = 3",
+                     "wait 1", "print Form1.TM = 4"},
+                    {}, {"sound: 1"}));
   EXPECT_TRUE(plays(Lines{"wait 20", "click Form1.Label4", "print Form1.Label4 = >"} +
                     pausable("false") +
                     // The selection's one-shot timer runs on, ticks once 30 s after the selection, and changes nothing.
@@ -43,12 +44,6 @@ TEST(GameScreen, PauseStopsItsEightTimersAndResumeStartsThemAgain) {
                     // Any other text is no state of the button.
                     Lines{"set Form1.Label4 pause", "click Form1.Label4", "print Form1.Label4 = pause",
                           "print Form1.Tempo = true"}));
-}
-
-TEST(GameScreen, AnyResizeIsUndoneAndClosingShowsTheMainMenu) {
-  EXPECT_TRUE(plays({"set Form1.Width 5000", "print Form1.Width = 12000", "set Form1.Height 20000",
-                     "print Form1.Height = 9300", "close Form1", "> open: Form2", "> sound: 8", "> close: Form1",
-                     "windows", "> windows = Form2"}));
 }
 
 // Plane 1 comes in on A - 1 at 20010 ms while plane 0 reaches A - 5 on its fourth step.

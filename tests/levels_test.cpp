@@ -8,28 +8,13 @@ namespace {
 
 const Lines kLevelDone = {"> open: Form3", "> open: Form2", "> sound: 8", "> close: Form1", "> close: Form2"};
 
-TEST(LevelCompletion, TheLastLandingEndsTheLevelWithinOneTick) {
+TEST(LevelCompletion, TheLastLandingEndsTheLevelContinueOpensTheNextAndTheMatchGameLeadsToLevelOne) {
   // Plane 0 stands on A - 1; its destination becomes that cell, and it lands there.
   EXPECT_TRUE(plays(Lines{"wait 20", "set Form1.Salvati 1", "set Form1.AereoDest1(0) a", "set Form1.AereoDest2(0) 1",
                           "wait 5", "click Form1.Label1", "> sound: 6", "print Form1.Salvati = 0", "wait 1"} +
                     kLevelDone +
                     Lines{"windows", "> windows = Form3", "print Form3.LV = 2", "print Form3.Label1 = Continue",
                           "print Form3.Label1.Visible = true", "print Form3.Timer1 = false", "print Form3.Passo = 10"}));
-}
-
-// A count below one, or a level past the boss level, ends the level; nothing else does.
-TEST(LevelCompletion, OnlyACountBelowOneOrALevelPastTheLastEndsTheLevel) {
-  for (const auto& [level, toLand, next] :
-       {std::tuple{"1", "0", "2"}, std::tuple{"3", "-3", "4"}, std::tuple{"1", "0.5", "2"}, std::tuple{"12", "30", "13"},
-        std::tuple{"1", "1", ""}, std::tuple{"11", "7", ""}, std::tuple{"1", "", ""}, std::tuple{"1", "x", ""}}) {
-    const std::string checks = *next ? "print Form3.LV\n" : "windows\n";
-    const auto run = runScript(std::string("wait 20\nset Form1.LV ") + level + "\nset Form1.Salvati " + toLand +
-                               "\nwait 1\n" + checks);
-    EXPECT_EQ(run.lines.back(), *next ? "Form3.LV = " + std::string(next) : "windows = Form1") << level << " " << toLand;
-  }
-}
-
-TEST(LevelCompletion, ContinueFliesThePlaneOffAndOpensTheNextLevelOnTheThirtiethTick) {
   EXPECT_TRUE(plays(Lines{"wait 20", "set Form1.Salvati 0", "wait 1"} + kLevelDone +
                     Lines{"click Form3.Label1", "print Form3.Label1.Visible = false", "wait 100", "> sound: 2",
                           "print Form3.Passo = 20", "print Form3.Aereo(0).Left = 20", "print Form3.Aereo(0).Width = 605",
@@ -38,9 +23,6 @@ TEST(LevelCompletion, ContinueFliesThePlaneOffAndOpensTheNextLevelOnTheThirtieth
                     Lines{"print Form3.Aereo(0).Left = 4640", "print Form3.Width = 4770", "wait 99", "wait 1",
                           "> sound: 2", "> open: Form1", "> sound: 4", "> sound: 1", "> close: Form3", "windows",
                           "> windows = Form1", "print Form1.LV = 2", "wait 10", "print Form1.Salvati = 8"}));
-}
-
-TEST(LevelCompletion, TheMatchGameLeadsToLevelOne) {
   EXPECT_TRUE(plays({"set Form1.LV 0", "wait 20", "print Form1.Salvati = 1000", "set Form1.Salvati 0", "wait 1",
                      "print Form3.LV = 1", "click Form3.Label1", "wait 3000", "print Form1.LV = 1", "wait 10",
                      "print Form1.Salvati = 5"},
@@ -48,53 +30,57 @@ TEST(LevelCompletion, TheMatchGameLeadsToLevelOne) {
                          "sound: 8", "close: Form1", "close: Form2"}));
 }
 
-TEST(LevelCompletion, AfterTheBossLevelTheGameIsCompleteAndNoScreenOpens) {
+// A count below one, or a level past the boss level, ends the level; nothing else does.
+TEST(LevelCompletion, OnlyACountBelowOneOrALevelPastTheLastEndsTheLevelAndAfterTheBossTheGameIsComplete) {
+  for (const auto& [level, toLand, next] :
+       {std::tuple{"1", "0", "2"}, std::tuple{"3", "-3", "4"}, std::tuple{"1", "0.5", "2"}, std::tuple{"12", "30", "13"},
+        std::tuple{"1", "1", ""}, std::tuple{"11", "7", ""}, std::tuple{"1", "", ""}, std::tuple{"1", "x", ""}}) {
+    const auto run = runScript(std::string("wait 20\nset Form1.LV ") + level + "\nset Form1.Salvati " + toLand +
+                               "\nwait 1\n" + (*next ? "print Form3.LV\n" : "windows\n"));
+    EXPECT_EQ(run.lines.back(), *next ? "Form3.LV = " + std::string(next) : "windows = Form1") << level << " " << toLand;
+  }
+  // After the boss level the game is complete and no screen opens.
   Lines animating;  // the message box waits for the player; the animation must not go on behind it
-  const auto watch = onTestHost([&animating](Application& app, const std::string&) {
-    animating.push_back(valueOf(app, "Form3.Timer1"));
-  });
   EXPECT_TRUE(plays(Lines{"wait 20", "set Form1.LV 11", "set Form1.Salvati 0", "wait 1"} + kLevelDone +
                         Lines{"print Form3.LV = 12", "click Form3.Label1", "wait 100", "> sound: 5",
                               "> message: Bravo!!!  You have completed the game", "> open: Form2", "> sound: 8",
                               "> close: Form3", "wait 5000", "windows", "> windows = Form2"},
-                    {}, {}, watch));
+                    {}, {}, notingAtMessages(animating, {"Form3.Timer1"})));
   EXPECT_EQ(animating, Lines{"false"});
 }
 
-TEST(MainMenu, OpensWithCueEightAndShowsItsEntries) {
-  EXPECT_TRUE(plays({"close Form1", "> open: Form2", "> sound: 8", "> close: Form1", "print Form2.Caption = Tarmac Warden",
-                     "print Form2.LET(2) = Tarmac Warden 1.00 - 2026", "print Form2.Label1 = New game (Normal Game)",
-                     "print Form2.Label2 = Match game (Land 1000 Planes)", "print Form2.Label5 = Choose a level",
-                     "print Form2.Label3 = Load game", "print Form2.Label4 = Info and Help"}));
+TEST(MainMenu, OpensWithCueEightShowsItsEntriesAndIsDisabledBehindTheHelpOrTheChooser) {
+  EXPECT_TRUE(plays(kMenu + Lines{"print Form2.Caption = Tarmac Warden",
+                                  "print Form2.LET(2) = Tarmac Warden 1.00 - 2026",
+                                  "print Form2.Label1 = New game (Normal Game)",
+                                  "print Form2.Label2 = Match game (Land 1000 Planes)",
+                                  "print Form2.Label5 = Choose a level", "print Form2.Label3 = Load game",
+                                  "print Form2.Label4 = Info and Help"}));
+  EXPECT_TRUE(plays(kMenu + Lines{"click Form2.Label4", "> open: Form4", "print Form2.Enabled = false",
+                                  "click Form2.Label1", "close Form2", "windows", "> windows = Form2 Form4",
+                                  "close Form4", "> close: Form4", "print Form2.Enabled = true", "click Form2.Label5",
+                                  "> open: Form5", "print Form2.Enabled = false", "close Form5", "> close: Form5",
+                                  "print Form2.Enabled = true", "click Form2.Label1", "> open: Form3",
+                                  "> close: Form2"}));
 }
 
 // Each entry that starts a game: the animation runs at once, then the level is set up.
 TEST(MainMenu, EveryWayToStartAGameRunsTheAnimationThenTheChosenLevel) {
-  for (const auto& [entry, level, toLand] :
-       {std::tuple{"Form2.Label1", "1", "5"}, std::tuple{"Form2.Label2", "0", "1000"},
-        std::tuple{"Form5.XX(9)", "10", "35"}, std::tuple{"Form5.XX(10)", "11", "39"}}) {
-    const bool chooser = std::string(entry).starts_with("Form5");
-    EXPECT_TRUE(plays(Lines{"close Form1", "> open: Form2", "> sound: 8", "> close: Form1"} +
-                          (chooser ? Lines{"click Form2.Label5", "> open: Form5"} : Lines{}) +
-                          Lines{"click " + std::string(entry), "> open: Form3", "> close: Form2"} +
+  for (const Lines& way : {Lines{"Form2.Label1", "1", "5"}, Lines{"Form2.Label2", "0", "1000"},
+                          Lines{"Form5.XX(9)", "10", "35"}, Lines{"Form5.XX(10)", "11", "39"}}) {
+    const std::string &entry = way[0], &level = way[1], &toLand = way[2];
+    const bool chooser = entry.starts_with("Form5");
+    EXPECT_TRUE(plays(kMenu + (chooser ? Lines{"click Form2.Label5", "> open: Form5"} : Lines{}) +
+                          Lines{"click " + entry, "> open: Form3", "> close: Form2"} +
                           (chooser ? Lines{"> close: Form5"} : Lines{}) +
-                          Lines{"print Form3.LV = " + std::string(level), "print Form3.Label1.Visible = false",
+                          Lines{"print Form3.LV = " + level, "print Form3.Label1.Visible = false",
                                 "print Form3.Timer1 = true", "wait 3000", "> open: Form1", "> sound: 4", "> sound: 1",
-                                "> close: Form3", "print Form1.LV = " + std::string(level), "wait 10",
-                                "print Form1.Salvati = " + std::string(toLand), "close Form1", "> open: Form2",
-                                "> sound: 8", "> close: Form1", "print Form2.Enabled = true"},
+                                "> close: Form3", "print Form1.LV = " + level, "wait 10",
+                                "print Form1.Salvati = " + toLand} +
+                          kMenu + Lines{"print Form2.Enabled = true"},
                       {}, {"sound: 2"}))
         << entry;
   }
-}
-
-TEST(MainMenu, IsDisabledWhileTheHelpOrTheChooserIsOpen) {
-  EXPECT_TRUE(plays({"close Form1", "click Form2.Label4", "> open: Form4", "print Form2.Enabled = false",
-                     "click Form2.Label1", "close Form2", "windows", "> windows = Form2 Form4", "close Form4",
-                     "> close: Form4", "print Form2.Enabled = true", "click Form2.Label5", "> open: Form5",
-                     "print Form2.Enabled = false", "close Form5", "> close: Form5", "print Form2.Enabled = true",
-                     "click Form2.Label1", "> open: Form3", "> close: Form2"},
-                    {}, {"open: Form2", "sound: 8", "close: Form1"}));
 }
 
 TEST(HelpWindow, HoldsTheTitleAndTheUsageLinesAsWritten) {
@@ -104,9 +90,8 @@ TEST(HelpWindow, HoldsTheTitleAndTheUsageLinesAsWritten) {
                       "Example:\r\nPlane 0  have to land  in B,2\r\n\r\n"
                       "You have to bring the plane 0 in B,2 and then press \r\nLand.\r\n\r\n"),
             std::string::npos);
-  EXPECT_TRUE(plays({"close Form1", "click Form2.Label4", "> open: Form4", "print Form4.Text1 = " + escapeLine(text),
-                     "print Form4.Caption = Info and Help"},
-                    {}, {"open: Form2", "sound: 8", "close: Form1"}));
+  EXPECT_TRUE(plays(kMenu + Lines{"click Form2.Label4", "> open: Form4", "print Form4.Text1 = " + escapeLine(text),
+                                  "print Form4.Caption = Info and Help"}));
 }
 
 }  // namespace

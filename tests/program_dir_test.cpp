@@ -1,6 +1,4 @@
 // Where the game looks for its pictures and cues: beside itself, else where it was installed.
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <fstream>
 
@@ -12,7 +10,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(ProgramDir, PrefersAPlaneFolderBesideTheExecutableThenTheInstalledData) {
+TEST(ProgramDir, PrefersAPlaneFolderBesideTheExecutableThenTheInstalledDataButNoPlainFile) {
   TempDir root;
   const fs::path bin = fs::path(root.path()) / "usr" / "bin";
   const fs::path data = fs::path(root.path()) / "usr" / "share" / "tarmac-warden";
@@ -23,22 +21,17 @@ TEST(ProgramDir, PrefersAPlaneFolderBesideTheExecutableThenTheInstalledData) {
 
   fs::create_directories(data / "Plane");
   const ProgramDir installed = locateProgramDir(bin.string(), "../share/tarmac-warden");
-  EXPECT_EQ(fs::path(installed.path), data);
-  EXPECT_TRUE(installed.installed);
+  EXPECT_TRUE(fs::path(installed.path) == data && installed.installed) << installed.path;
 
   // An unpacked or freshly built game keeps its pictures beside it, and may save there.
   fs::create_directories(bin / "Plane");
   const ProgramDir portable = locateProgramDir(bin.string(), "../share/tarmac-warden");
-  EXPECT_EQ(portable.path, bin.string());
-  EXPECT_FALSE(portable.installed);
-}
-
-TEST(ProgramDir, APlainFileNamedPlaneIsNoPictureFolder) {
-  TempDir root;
-  const fs::path bin = fs::path(root.path()) / "bin";
-  fs::create_directories(bin);
-  std::ofstream(bin / "Plane") << "x";
-  EXPECT_EQ(locateProgramDir(bin.string(), "../nowhere").path, bin.string());
+  EXPECT_TRUE(portable.path == bin.string() && !portable.installed) << portable.path;
+  // A plain file named Plane is no picture folder.
+  const fs::path lone = fs::path(root.path()) / "bin";
+  fs::create_directories(lone);
+  std::ofstream(lone / "Plane") << "x";
+  EXPECT_EQ(locateProgramDir(lone.string(), "../nowhere").path, lone.string());
 }
 
 }  // namespace

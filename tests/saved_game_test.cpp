@@ -17,7 +17,7 @@ namespace fs = std::filesystem;
 
 std::vector<std::string> in(const TempDir& dir) { return {"--program-dir", dir.path()}; }
 
-TEST(SavedGame, SaveThenLoadRestoresTheFourCountersAndLeavesOneBriefing) {
+TEST(SavedGame, SaveThenLoadRestoresTheFourCountersLeavesOneBriefingAndSavedMeansItLoadsBack) {
   TempDir dir;
   const std::string briefing = "print Form1.Text1 = New message: Mission level 3. Land 4 airplanes.\\r\\n";
   EXPECT_TRUE(plays({"wait 20", "set Form1.LV 3", "set Form1.CL 17", "set Form1.TM 245", "set Form1.Salvati 4",
@@ -29,19 +29,21 @@ TEST(SavedGame, SaveThenLoadRestoresTheFourCountersAndLeavesOneBriefing) {
                      "print Form1.Caricato = 0", "print Form1.Salvati = 4", briefing, "print Form1.Act = true"},
                     in(dir)));
   EXPECT_EQ(readFile(dir.path() + "/Save.ini"), "\"3\",\"17\",\"245\",\"4\"\r\n");
+  // Saved is said only for what loads back.
+  EXPECT_TRUE(plays({"set Form1.LV 2\",\"9\",\"9\",\"9", "click Form1.Label2", "> message: The game could not be saved.",
+                     "set Form1.LV 3", "set Form1.CL 1099511627776", "click Form1.Label2", "> message: Saved",
+                     "set Form1.CL 5", "click Form1.Label3", "wait 100", "> message: Are you ready?",
+                     "print Form1.CL = 1099511627776"},
+                    in(dir)));
 }
 
-TEST(SavedGame, UnquotedFieldsLoadAndAnEmptyCountToLandLoadsAsFive) {
+TEST(SavedGame, UnquotedFieldsLoadAnEmptyCountToLandLoadsAsFiveAndADoneLevelLeadsToAFullNextOne) {
   TempDir dir;
   writeFile(dir.path() + "/Save.ini", "2, 4 ,60,\r\n");
   EXPECT_TRUE(plays({"click Form1.Label3", "wait 100", "> message: Are you ready?", "print Form1.LV = 2",
                      "print Form1.CL = 4", "print Form1.Salvati = 5"},
                     in(dir)));
-}
-
-// The load's flag outlives the screen it was meant for; the next level must still be set up.
-TEST(SavedGame, ALoadedLevelThatIsAlreadyDoneLeadsToAFullNextLevel) {
-  TempDir dir;
+  // The load's flag outlives the screen it was meant for; the next level must still be set up.
   writeFile(dir.path() + "/Save.ini", "2,4,60,-2\r\n");
   EXPECT_TRUE(plays({"click Form1.Label3", "wait 101", "print Form3.LV = 3", "click Form3.Label1", "wait 3001",
                      "windows", "> windows = Form1", "print Form1.Salvati = ", "wait 9", "print Form1.Salvati = 12",
@@ -59,10 +61,8 @@ TEST(SavedGame, AMissingOrDamagedFileChangesNothing) {
     TempDir dir;
     const std::string path = dir.path() + "/Save.ini";
     if (!content.empty()) writeFile(path, content);
-    EXPECT_TRUE(plays(Lines{"wait 20"} + state + Lines{"click Form1.Label3", "wait 100"} +
-                          Lines{content.empty() ? "> message: No saved game found."
-                                                : "> message: The saved game is damaged and was not loaded."} +
-                          state,
+    const std::string said = content.empty() ? "No saved game found." : "The saved game is damaged and was not loaded.";
+    EXPECT_TRUE(plays(Lines{"wait 20"} + state + Lines{"click Form1.Label3", "wait 100", "> message: " + said} + state,
                       in(dir)))
         << content;
     EXPECT_EQ(fs::exists(path) ? readFile(path) : "", content);
@@ -85,44 +85,29 @@ TEST(SavedGame, LoadGameFromTheMenuOpensTheScreenAndLoadsOrSaysWhyNot) {
     if (saved) writeFile(dir.path() + "/Save.ini", "\"6\",\"3\",\"80\",\"9\"\r\n");
     const std::string level = saved ? "6" : "1";
     const std::string toLand = saved ? "9" : "5";
-    EXPECT_TRUE(plays({"close Form1", "click Form2.Label3", "> open: Form1", "> sound: 4", "> sound: 1",
-                       "> close: Form2", "wait 100",
-                       saved ? "> message: Are you ready?" : "> message: No saved game found.",
-                       "print Form1.LV = " + level, "print Form1.Salvati = " + toLand,
-                       "print Form1.Text1 = New message: Mission level " + level + ". Land " + toLand +
-                           " airplanes.\\r\\n"},
-                      in(dir), {"open: Form2", "sound: 8", "close: Form1"}))
+    EXPECT_TRUE(plays(kMenu + Lines{"click Form2.Label3", "> open: Form1", "> sound: 4", "> sound: 1", "> close: Form2",
+                                    "wait 100", saved ? "> message: Are you ready?" : "> message: No saved game found.",
+                                    "print Form1.LV = " + level, "print Form1.Salvati = " + toLand,
+                                    "print Form1.Text1 = New message: Mission level " + level + ". Land " + toLand +
+                                        " airplanes.\\r\\n"},
+                      in(dir)))
         << saved;
   }
 }
 
-TEST(SavedGame, SaveSaysSavedOnlyForWhatLoadsBack) {
-  TempDir dir;
-  EXPECT_TRUE(plays({"set Form1.LV 2\",\"9\",\"9\",\"9", "click Form1.Label2", "> message: The game could not be saved.",
-                     "set Form1.LV 3", "set Form1.CL 1099511627776", "click Form1.Label2", "> message: Saved",
-                     "set Form1.CL 5", "click Form1.Label3", "wait 100", "> message: Are you ready?",
-                     "print Form1.CL = 1099511627776"},
-                    in(dir)));
-}
-
-TEST(SaveFile, WritesOneQuotedLineAndReadsWhatItWroteAndMore) {
+TEST(SaveFile, WritesOneQuotedLineReadsWhatItWroteAndMoreAndRefusesDamagedContent) {
   EXPECT_EQ(savedGameLine({"3", "17", "245", "4"}), "\"3\",\"17\",\"245\",\"4\"\r\n");
   const std::vector<std::pair<std::string, SavedCounters>> accepted = {
-      {"\"3\",\"17\",\"245\",\"4\"\r\n", {"3", "17", "245", "4"}},
-      {"\"11\",\"0\",\"0\",\"\"\r\n", {"11", "0", "0", ""}},
-      {"3,17,245,4", {"3", "17", "245", "4"}},
-      {"3,17,245,\n", {"3", "17", "245", ""}},
+      {"\"3\",\"17\",\"245\",\"4\"\r\n", {"3", "17", "245", "4"}}, {"\"11\",\"0\",\"0\",\"\"\r\n", {"11", "0", "0", ""}},
+      {"3,17,245,4", {"3", "17", "245", "4"}}, {"3,17,245,\n", {"3", "17", "245", ""}},
       {" \"3\" ,\t17 , \" 245 \",  4  \r\n", {"3", "17", "245", "4"}},
       {"\"3\",\"17\",\"245\",\"4\",\"junk, more\",x\r\nsecond line", {"3", "17", "245", "4"}},
-      {"007,0,2147483647,-2\r\n", {"7", "0", "2147483647", "-2"}},
-      {"1,1,1,-2147483648", {"1", "1", "1", "-2147483648"}},
+      {"007,0,2147483647,-2\r\n", {"7", "0", "2147483647", "-2"}}, {"1,1,1,-2147483648", {"1", "1", "1", "-2147483648"}},
       // Clicks and time beyond 32 bits, as long play reaches them.
-      {"1,1099511627776,999999999999999,-999999999999999", {"1", "1099511627776", "999999999999999", "-999999999999999"}},
+      {"1,1099511627776,999999999999999,-999999999999999",
+       {"1", "1099511627776", "999999999999999", "-999999999999999"}},
   };
   for (const auto& [content, want] : accepted) EXPECT_EQ(parseSavedGame(content), want) << content;
-}
-
-TEST(SaveFile, RefusesDamagedContent) {
   for (const std::string content :
        {"", "\r\n", "3,17,245\r\n", "3\r\n17\r\n245\r\n4\r\n", ",17,245,4", "3,,245,4", "3,17,,4",
         "-1,17,245,4", "3,-17,245,4", "3,17,1000000000000000,4", "3,17,245,-1000000000000000",
@@ -132,7 +117,7 @@ TEST(SaveFile, RefusesDamagedContent) {
   }
 }
 
-TEST(SaveFile, ReadsNoMoreThanFourKibibytesAndTellsMissingFromUnreadable) {
+TEST(SaveFile, ReadsNoMoreThanFourKibibytesTellsMissingFromUnreadableAndWritesOnlyWhatLoadsBack) {
   TempDir dir;
   const std::string path = dir.path() + "/Save.ini";
   std::string content = savedGameLine({"3", "17", "245", "4"});
@@ -146,27 +131,22 @@ TEST(SaveFile, ReadsNoMoreThanFourKibibytesAndTellsMissingFromUnreadable) {
   const std::string pipe = dir.path() + "/pipe";
   ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
   EXPECT_EQ(readSavedGame(pipe).state, SaveFileState::Damaged);
-}
-
-TEST(SaveFile, WhatASaveWritesLoadsBackWholeAndWhatWouldNotIsNotWritten) {
-  TempDir dir;
-  const std::string path = dir.path() + "/deeper/Save.ini";
+  // What a save writes loads back whole, and what would not is not written.
+  const std::string deeper = dir.path() + "/deeper/Save.ini";
   const SavedCounters kept{"3", "17", "245", "4"};
-  for (const SavedCounters& c : std::vector<SavedCounters>{{"2", "1099511627776", "86400", "-3"}, {"11", "0", "0", ""}, kept}) {
-    ASSERT_TRUE(writeSavedGame(path, c)) << c.clicks;
-    EXPECT_EQ(readSavedGame(path).counters, c);
+  for (const SavedCounters& c :
+       std::vector<SavedCounters>{{"2", "1099511627776", "86400", "-3"}, {"11", "0", "0", ""}, kept}) {
+    ASSERT_TRUE(writeSavedGame(deeper, c)) << c.clicks;
+    EXPECT_EQ(readSavedGame(deeper).counters, c);
   }
   // A comma or a quotation mark once shifted the fields; a long or a broken text made a file
   // the game then called damaged.
-  for (const SavedCounters& c : std::vector<SavedCounters>{{"2\",\"9\",\"9\",\"9", "1", "1", "1"},
-                                                           {"2,9", "1", "1", "1"},
-                                                           {std::string(5000, '7'), "1", "1", "1"},
-                                                           {"", "1", "1", "1"},
-                                                           {"3", "1\r\n2", "1", "1"},
-                                                           {"3", "1", "1e+15", "1"}}) {
-    EXPECT_FALSE(writeSavedGame(path, c)) << c.level.substr(0, 20) << " " << c.clicks << " " << c.time;
+  for (const SavedCounters& c : std::vector<SavedCounters>{{"2\",\"9\",\"9\",\"9", "1", "1", "1"}, {"2,9", "1", "1", "1"},
+                                                           {std::string(5000, '7'), "1", "1", "1"}, {"", "1", "1", "1"},
+                                                           {"3", "1\r\n2", "1", "1"}, {"3", "1", "1e+15", "1"}}) {
+    EXPECT_FALSE(writeSavedGame(deeper, c)) << c.level.substr(0, 20) << " " << c.clicks << " " << c.time;
   }
-  EXPECT_EQ(readFile(path), savedGameLine(kept));
+  EXPECT_EQ(readFile(deeper), savedGameLine(kept));
   EXPECT_EQ(std::distance(fs::directory_iterator(dir.path() + "/deeper"), {}), 1);
 }
 
@@ -182,8 +162,7 @@ TEST(SaveFile, ASaveGoesThroughALinkRespectsWriteProtectionAndClearsOldLeftovers
   // Left by saves killed midway: the old one goes, a fresh one may still be a save under way.
   const std::string stale = dir.path() + "/.real.ini.AbC123";
   const std::string fresh = dir.path() + "/.real.ini.XyZ789";
-  writeFile(stale, "half");
-  writeFile(fresh, "half");
+  for (const std::string& leftover : {stale, fresh}) writeFile(leftover, "half");
   fs::last_write_time(stale, fs::file_time_type::clock::now() - std::chrono::minutes(2));
   ASSERT_TRUE(writeSavedGame(link, {"5", "2", "9", "1"}));
   EXPECT_FALSE(fs::exists(stale));

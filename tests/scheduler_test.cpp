@@ -36,13 +36,10 @@ class SchedulerTest : public ::testing::Test {
 
 TEST_F(SchedulerTest, TimersTickAtTheirIntervalsAndTiesFollowWindowThenTimerOrder) {
   auto& first = window("A");
-  auto& second = window("B");
-  Timer& late = logged(second, "B.late", 10);
+  Timer& late = logged(window("B"), "B.late", 10);
   Timer& slow = logged(first, "A.slow", 10);
   Timer& fast = logged(first, "A.fast", 4);
-  late.start();
-  fast.start();
-  slow.start();
+  for (Timer* t : {&late, &fast, &slow}) t->start();
   app.advanceTo(10);
   EXPECT_EQ(ticks, (Lines{"A.fast@4", "A.fast@8", "A.slow@10", "B.late@10"}));
 }
@@ -65,8 +62,7 @@ TEST_F(SchedulerTest, RestartingOrRetimingCountsDownAnewAndStoppingDropsThePendi
 TEST_F(SchedulerTest, ATimerStartedInAHandlerTicksOnlyAfterThatHandlerAndNoneWhileABoxIsOpen) {
   auto& w = window("A");
   Timer& inner = logged(w, "inner", 1);
-  Timer* outer = nullptr;
-  outer = &w.timer("outer", 5, [&] {
+  Timer* outer = &w.timer("outer", 5, [&] {
     ticks.push_back("outer@" + std::to_string(app.scheduler().now()));
     outer->stop();
     inner.start();
@@ -91,8 +87,7 @@ TEST_F(SchedulerTest, ALateTimerTicksOnceAndKeepsItsPeriodFromThatTick) {
   EXPECT_EQ(ticks, (Lines{"t@95", "t@105"}));
 }
 
-class CoarseSchedulerTest : public SchedulerTest {
- protected:
+struct CoarseSchedulerTest : SchedulerTest {
   CoarseSchedulerTest() : SchedulerTest(16) {}
 };
 

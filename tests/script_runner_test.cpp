@@ -9,7 +9,7 @@
 namespace tw::test {
 namespace {
 
-TEST(ScriptRunner, PrintsTimeWindowsAndEscapedValues) {
+TEST(ScriptRunner, PrintsTimeWindowsAndEscapedValuesKeepsTheInsertionPointInsideAndErrorsNameTheLine) {
   EXPECT_TRUE(plays({"# a comment", "", "time", "> time = 0", "wait 250", "time", "> time = 250", "windows",
                      "> windows = Form1", "set Form1.LV a\\b\r", "print Form1.LV = a\\\\b", "set Form1.DT a - 1",
                      "print Form1.DT = a - 1", "set Form1.Caricato 1", "print Form1.Caricato = 1",
@@ -17,13 +17,17 @@ TEST(ScriptRunner, PrintsTimeWindowsAndEscapedValues) {
                      "print Form1.LET(3) = Directions:", "close Form1", "close Form2", "> close: Form2", "> exit",
                      "print Form1.LV"},
                     {}, {"open: Form2", "sound: 8", "close: Form1"}));
-}
-
-TEST(ScriptRunner, ErrorsNameTheLineAndEndWithStatusTwo) {
-  const struct {
-    std::string script;
-    std::string error;
-  } cases[] = {
+  // The setup of level 2 writes "19000" under an insertion point set past it.
+  EXPECT_TRUE(plays({"set Form1.NuovoVel.Visible true", "set Form1.NuovoVel.SelStart 7", "set Form1.LV 2", "wait 20",
+                     "type Form1.NuovoVel x", "print Form1.NuovoVel = 19000x", "print Form1.NuovoVel.SelStart = 6",
+                     // An accented level: the landing's line is 37 bytes but 36 characters.
+                     "set Form1.Text1 ", "set Form1.LV \xC3\xA9", "set Form1.Salvati 3", "set Form1.DT A - 1",
+                     "click Form1.Label1", "> sound: 6",
+                     "print Form1.Text1 = Mission level \xC3\xA9. Land 2 airplanes.\\r\\n",
+                     "print Form1.Text1.SelStart = 36", "set Form1.Text1.SelStart 99",
+                     "print Form1.Text1.SelStart = 36"}));
+  // Errors name the line and end with status 2.
+  const std::pair<std::string, std::string> cases[] = {
       {"time\nfly Form1\n", "line 2: unknown command 'fly'"},
       {"print Form1.Nothing\n", "line 1: unknown name Form1.Nothing"},
       {"print Form9.LV\n", "line 1: unknown window Form9"},
@@ -47,27 +51,15 @@ TEST(ScriptRunner, ErrorsNameTheLineAndEndWithStatusTwo) {
       {"wait 4611686018427387904\n", "line 1: wait 4611686018427387904 goes beyond what the clock holds"},
       {std::string(60'000, 'y') + "\n", "line 1: unknown command '" + std::string(183, 'y') + "..."},
   };
-  for (const auto& c : cases) {
-    const auto run = runScript(c.script);
-    EXPECT_EQ(run.status, 2) << c.script.substr(0, 40);
-    EXPECT_EQ(run.err, "error: " + c.error + "\n") << c.script.substr(0, 40);
+  for (const auto& [script, error] : cases) {
+    const auto run = runScript(script);
+    EXPECT_EQ(run.status, 2) << script.substr(0, 40);
+    EXPECT_EQ(run.err, "error: " + error + "\n") << script.substr(0, 40);
   }
   TempDir dir;
   const ScriptRun folder = runCommandLine({"--headless", "--script", dir.path()});
   EXPECT_EQ(folder.status, 2);
   EXPECT_EQ(folder.err, "error: line 1: the script cannot be read: Is a directory\n");
-}
-
-TEST(ScriptRunner, TheInsertionPointStaysInsideTheTextAndCountsCharacters) {
-  // The setup of level 2 writes "19000" under an insertion point set past it.
-  EXPECT_TRUE(plays({"set Form1.NuovoVel.Visible true", "set Form1.NuovoVel.SelStart 7", "set Form1.LV 2", "wait 20",
-                     "type Form1.NuovoVel x", "print Form1.NuovoVel = 19000x", "print Form1.NuovoVel.SelStart = 6",
-                     // An accented level: the landing's line is 37 bytes but 36 characters.
-                     "set Form1.Text1 ", "set Form1.LV \xC3\xA9", "set Form1.Salvati 3", "set Form1.DT A - 1",
-                     "click Form1.Label1", "> sound: 6",
-                     "print Form1.Text1 = Mission level \xC3\xA9. Land 2 airplanes.\\r\\n",
-                     "print Form1.Text1.SelStart = 36", "set Form1.Text1.SelStart 99",
-                     "print Form1.Text1.SelStart = 36"}));
 }
 
 // A click at a point reaches what the player's mouse would reach there: the topmost shown,
@@ -76,19 +68,16 @@ TEST(ClickAt, ReachesThePlaneThroughStarsAndSweepLinesAndNothingElse) {
   const Lines plane0 = {"click-at Form1 1020 1020"};  // the centre of plane 0 on A - 1
   EXPECT_TRUE(plays(Lines{"wait 20", "set Form1.Stars(50).Left 950", "set Form1.Stars(50).Top 900"} + plane0 +
                     Lines{"> sound: 4", "print Form1.CL = 2", "set Form1.Lin5.Left 1015", "set Form1.Ln6.Top 1015"} +
-                    plane0 +
-                    Lines{"> sound: 4", "print Form1.CL = 3", "click-at Form1 3000 3000",
-                          "set Form1.Aereo(0).Visible false"} +
-                    plane0 +
-                    Lines{"click-at Form1 99999 1020", "print Form1.CL = 3", "click-at Form1 8827 5467",
-                          "print Form1.Label4 = >"}));
+                    plane0 + Lines{"> sound: 4", "print Form1.CL = 3", "click-at Form1 3000 3000",
+                                   "set Form1.Aereo(0).Visible false"} +
+                    plane0 + Lines{"click-at Form1 99999 1020", "print Form1.CL = 3", "click-at Form1 8827 5467",
+                                   "print Form1.Label4 = >"}));
   // The centre of the menu's "New game (Normal Game)", behind the help window.
-  EXPECT_TRUE(plays({"close Form1", "click Form2.Label4", "> open: Form4", "click-at Form2 2407 1027", "close Form4",
-                     "> close: Form4", "click-at Form2 2407 1027", "> open: Form3", "> close: Form2"},
-                    {}, {"open: Form2", "sound: 8", "close: Form1"}));
+  EXPECT_TRUE(plays(kMenu + Lines{"click Form2.Label4", "> open: Form4", "click-at Form2 2407 1027", "close Form4",
+                                  "> close: Form4", "click-at Form2 2407 1027", "> open: Form3", "> close: Form2"}));
 }
 
-TEST(CommandLine, AcceptsTheDocumentedOptionsAndRejectsBadOnes) {
+TEST(CommandLine, AcceptsTheDocumentedOptionsRejectsBadOnesAndWithNoDisplaySaysTryHeadless) {
   const auto parsed = parseCommandLine({"--headless", "--script", "-", "--timer-resolution", "1",
                                         "--time-of-day", "86399", "--program-dir", TW_ASSETS_DIR});
   ASSERT_EQ(parsed.error, "");
@@ -107,9 +96,6 @@ TEST(CommandLine, AcceptsTheDocumentedOptionsAndRejectsBadOnes) {
            {"--demo", "--script", "-"}}) {
     EXPECT_NE(parseCommandLine(args).error, "") << args[0];
   }
-}
-
-TEST(CommandLine, WithNoDisplayThePlayerIsToldToTryHeadless) {
   TempDir dir;
   const std::string err = dir.path() + "/err";
   const int status = std::system(("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " TW_EXECUTABLE " 2>" + err).c_str());

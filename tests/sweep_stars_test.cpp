@@ -13,17 +13,15 @@ std::vector<int> printed(const ScriptRun& run, const std::string& name) {
   return values;
 }
 
-TEST(SweepLines, TurnStrictlyPastTheBoundsRepeatEvery1088TicksAndPauseInPlace) {
+TEST(SweepLines, StandInFrontOfThePlanesTurnStrictlyPastTheBoundsRepeatEvery1088TicksAndPauseInPlace) {
   std::string script;
   for (int tick = 1; tick <= 1088; ++tick) script += "wait 1\nprint Form1.Lin5.Left\nprint Form1.Ln6.Top\n";
   // Then Ln6 on its way up, Lin5 on its way right: paused, they stand, and go on the same way.
   script += "wait 600\nclick Form1.Label4\nprint Form1.Lin5.Left\nprint Form1.Ln6.Top\nwait 500\nclick Form1.Label4\n"
             "wait 1\nprint Form1.Lin5.Left\nprint Form1.Ln6.Top\n";
   const auto run = runScript(script);
-  const auto lin5 = printed(run, "Form1.Lin5.Left");
-  const auto ln6 = printed(run, "Form1.Ln6.Top");
-  ASSERT_EQ(lin5.size(), 1090u);
-  ASSERT_EQ(ln6.size(), 1090u);
+  const auto lin5 = printed(run, "Form1.Lin5.Left"), ln6 = printed(run, "Form1.Ln6.Top");
+  ASSERT_TRUE(lin5.size() == 1090u && ln6.size() == 1090u);
   EXPECT_EQ(std::vector(lin5.begin(), lin5.begin() + 2), (std::vector{6110, 6100}));
   EXPECT_EQ(std::vector(ln6.begin(), ln6.begin() + 2), (std::vector{730, 740}));
   // Ln6 turns on tick 542 and Lin5 on tick 544, each one step past its bound.
@@ -32,11 +30,8 @@ TEST(SweepLines, TurnStrictlyPastTheBoundsRepeatEvery1088TicksAndPauseInPlace) {
   EXPECT_EQ(lin5[1087] + ln6[1087], 6120 + 720);
   EXPECT_EQ(lin5[1089] - lin5[1088], 10);
   EXPECT_EQ(ln6[1089] - ln6[1088], -10);
-}
-
-TEST(SweepLines, StandInFrontOfThePlanes) {
   Game game;
-  const Window& form1 = game.form1();
+  const Window& form1 = game.app.form<Form1>();
   EXPECT_GT(form1.find("Ln6")->stackOrder, form1.find("Lin5")->stackOrder);
   EXPECT_GT(form1.find("Lin5")->stackOrder, form1.find("Aereo", 0)->stackOrder);
 }
@@ -57,10 +52,9 @@ TEST(StarField, FiftyOneStarsInRangeAfterEveryLayout) {
   EXPECT_EQ(printed(run, "Form1.Stars(0).Top").back(), 4811);
   int checked = 0;
   for (const auto& line : run.lines) {
-    const auto is = line.find(" = ");
+    const auto dot = line.find(")."), is = line.find(" = ");
     if (!line.starts_with("Form1.Stars(") || is == std::string::npos) continue;
-    const std::string property = line.substr(line.find(").") + 2, is - line.find(").") - 2);
-    const std::string value = line.substr(is + 3);
+    const std::string property = line.substr(dot + 2, is - dot - 2), value = line.substr(is + 3);
     ++checked;
     if (property == "Left" || property == "Top") {
       EXPECT_TRUE(std::stoi(value) >= 720 && std::stoi(value) <= 5919 && value.find('.') == std::string::npos) << line;

@@ -66,12 +66,9 @@ ScriptRun runScript(const std::string& script, std::vector<std::string> args, co
 
 ScriptRun runCommandLine(const std::vector<std::string>& args, const std::string& input, const Runner& runner) {
   const ParsedCommandLine parsed = parseCommandLine(args);
-  ScriptRun result;
-  result.status = 2;
-  result.err = parsed.error;
+  ScriptRun result{2, "", parsed.error, {}, {}};
   if (!parsed.error.empty()) return result;
-  std::ostringstream out;
-  std::ostringstream err;
+  std::ostringstream out, err;
   std::vector<std::streamoff> ends;
   LineFeeder feeder(input, [&] { ends.push_back(out.tellp()); });
   std::streambuf* const standardInput = std::cin.rdbuf(&feeder);
@@ -119,55 +116,37 @@ ScriptRun runCommandLine(const std::vector<std::string>& args, const std::string
   return ::testing::AssertionSuccess();
 }
 
-Runner onTestHost(std::function<void(Application&, const std::string&)> whileOpen) {
-  return [whileOpen](const CommandLine& options, std::ostream& out, std::ostream& err) {
+Runner notingAtMessages(Lines& noted, Lines names) {
+  return [&noted, names](const CommandLine& options, std::ostream& out, std::ostream& err) {
     TestHost host(options.timeOfDay);
     Application app(host, appOptionsFor(options));
-    host.whileOpen = [&app, &whileOpen](const std::string& text) { whileOpen(app, text); };
+    host.whileOpen = [&](const std::string&) {
+      std::string values;
+      for (const auto& name : names) values += (values.empty() ? "" : " ") + readName(app, *parseName(name)).value;
+      noted.push_back(values);
+    };
     return runScriptFile(app, *options.script, out, err);
   };
 }
-
-std::string valueOf(Application& app, const std::string& name) { return readName(app, *parseName(name)).value; }
 
 Lines operator+(Lines a, const Lines& b) {
   a.insert(a.end(), b.begin(), b.end());
   return a;
 }
 
-Lines lastLines(const ScriptRun& run, std::size_t count) {
-  return {run.lines.end() - static_cast<long>(std::min(count, run.lines.size())), run.lines.end()};
-}
-
-Lines linesAfter(const ScriptRun& run, const std::string& from) {
-  const auto at = std::find(run.lines.begin(), run.lines.end(), from);
-  return at == run.lines.end() ? Lines{} : Lines(at + 1, run.lines.end());
-}
-
-Game::Game(std::string programDir) : app_(host_, AppOptions{1, std::move(programDir)}) {
-  app_.setEventSink([this](const std::string& line) { events_.push_back(line); });
-  addGameWindows(app_);
-  startGame(app_);
-}
-
-Form1& Game::form1() { return app_.form<Form1>(); }
-
-Lines Game::takeEvents() {
-  Lines taken;
-  taken.swap(events_);
-  return taken;
+Game::Game() : app(host, AppOptions{1, TW_ASSETS_DIR}) {
+  app.setEventSink([this](const std::string& line) { events.push_back(line); });
+  addGameWindows(app);
+  startGame(app);
 }
 
 std::string readFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
   std::ostringstream s;
-  s << in.rdbuf();
+  s << std::ifstream(path, std::ios::binary).rdbuf();
   return s.str();
 }
 
-void writeFile(const std::string& path, const std::string& content) {
-  std::ofstream(path, std::ios::binary) << content;
-}
+void writeFile(const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
 
 ScopedEnv::ScopedEnv(const char* name, const char* value) : name_(name) {
   if (const char* old = std::getenv(name)) old_ = old;

@@ -46,10 +46,11 @@ ScriptRun runCommandLine(const std::vector<std::string>& args, const std::string
 // `a`, then `b`: transcripts put together.
 Lines operator+(Lines a, const Lines& b);
 
-// The last `count` lines of `run` (all of them when it has fewer).
-Lines lastLines(const ScriptRun& run, std::size_t count);
-// The lines of `run` from the first one equal to `from` (exclusive) to the end.
-Lines linesAfter(const ScriptRun& run, const std::string& from);
+// The main menu taking the game screen's place, and a crash that ends there.
+inline const Lines kToMenu = {"> open: Form2", "> sound: 8", "> close: Form1"};
+inline const Lines kCrash = Lines{"> sound: 3", "> message: Ops...Crash!!! Game Over!"} + kToMenu;
+// The game screen closed at once, for the menus.
+inline const Lines kMenu = Lines{"close Form1"} + kToMenu;
 
 // The one host double: headless, and lets a test look at the game while a message box is open.
 class TestHost : public HeadlessHost {
@@ -61,26 +62,16 @@ class TestHost : public HeadlessHost {
   std::function<void(const std::string&)> whileOpen;
 };
 
-// The headless run on the test host: `whileOpen` sees the game while each message box is open.
-Runner onTestHost(std::function<void(Application&, const std::string&)> whileOpen);
-// What a script's print of `name` would show.
-std::string valueOf(Application& app, const std::string& name);
+// The headless run on the test host: while each message box is open, what a script's print of
+// each of `names` would show goes to `noted`, the values of one box joined by spaces.
+Runner notingAtMessages(Lines& noted, Lines names);
 
-// A game in-process: the windows of the game on the test host, Form1 opened at time 0.
-class Game {
- public:
-  explicit Game(std::string programDir = TW_ASSETS_DIR);
-  TestHost& host() { return host_; }
-  Application& app() { return app_; }
-  Form1& form1();
-  void advance(std::int64_t ms) { app_.advanceTo(app_.scheduler().now() + ms); }
-  // Every event line since the last call.
-  Lines takeEvents();
-
- private:
-  TestHost host_;
-  Application app_;
-  Lines events_;
+// A game in-process: the windows of the game on the headless host, Form1 opened at time 0.
+struct Game {
+  Game();
+  HeadlessHost host;
+  Application app;
+  Lines events;  // every event line
 };
 
 std::string readFile(const std::string& path);
@@ -91,8 +82,6 @@ class ScopedEnv {
  public:
   ScopedEnv(const char* name, const char* value);
   ~ScopedEnv();
-  ScopedEnv(const ScopedEnv&) = delete;
-  ScopedEnv& operator=(const ScopedEnv&) = delete;
 
  private:
   void put(const char* value);

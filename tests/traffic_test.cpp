@@ -5,7 +5,7 @@
 namespace tw::test {
 namespace {
 
-TEST(Traffic, FirstStepsComeAtTheScreensPaceThenAtTheLevels) {
+TEST(Traffic, FirstStepsComeAtTheScreensPaceThenAtTheLevelsAndPastPlane32767NoSpawn) {
   for (const auto& [level, vel, nuovo] : {std::tuple{1, 5000, 20000}, std::tuple{11, 2000, 10000}}) {
     // Plane 0 waits on E1 burning fuel, out of the way of the new planes.
     EXPECT_TRUE(plays({"set Form1.LV " + std::to_string(level), "wait 11", "set Form1.AereoDir(0) x",
@@ -17,23 +17,25 @@ TEST(Traffic, FirstStepsComeAtTheScreensPaceThenAtTheLevels) {
                       {}, {"sound: 1"}))
         << "level " << level;
   }
+  EXPECT_TRUE(plays({"wait 11", "set Form1.LV 5", "set Form1.AA 32767", "set Form1.Nuovo.Interval 1", "wait 1",
+                     "> sound: 1", "print Form1.AA = 32767", "print Form1.Nuovo.Interval = 16000",
+                     "print Form1.Text1 = New message: Mission level 1. Land 5 airplanes.\\r\\n"}));
 }
 
 // Column, then row, right after reseeding from the time of day: plane 0's at the setup's Desti
 // tick (11 ms), plane 1's at its spawn (20010 ms).
 TEST(Traffic, DestinationsAreDrawnColumnThenRowFromTheTimeOfDay) {
-  for (const auto& [timeOfDay, first, second] :
-       {std::tuple{"0", "B - 7", "G - 4"}, std::tuple{"3600", "A - 8", "I - 5"}}) {
-    const std::string plane1 = second;
-    EXPECT_TRUE(plays({"wait 11", "print Form1.AereoDest1(0) = " + std::string(first).substr(0, 1),
-                       "print Form1.AereoDest2(0) = " + std::string(first).substr(4), "wait 19999",
+  for (const auto& [timeOfDay, first, plane1] : std::vector<std::tuple<std::string, std::string, std::string>>{
+           {"0", "B - 7", "G - 4"}, {"3600", "A - 8", "I - 5"}}) {
+    EXPECT_TRUE(plays({"wait 11", "print Form1.AereoDest1(0) = " + first.substr(0, 1),
+                       "print Form1.AereoDest2(0) = " + first.substr(4), "wait 19999",
                        "print Form1.AereoDest1(1) = " + plane1.substr(0, 1),
                        "print Form1.AereoDest2(1) = " + plane1.substr(4), "print Form1.Aereo(1).Left = 720",
                        "print Form1.Aereo(1).Top = 720", "print Form1.Aereo(1).Picture = s.jpg",
                        "print Form1.AereoDir(1) = s", "print Form1.Alt(1) = 250", "print Form1.Posi(1) = A - 1",
                        // The new plane shows until the next refresh brings back the selected one.
                        "print Form1.DT = " + plane1, "print Form1.PO = A - 1", "print Form1.Selezionato = 0",
-                       "wait 1", "print Form1.DT = " + std::string(first), "print Form1.PO = A - 5"},
+                       "wait 1", "print Form1.DT = " + first, "print Form1.PO = A - 5"},
                       {"--time-of-day", timeOfDay}, {"sound: 1"}))
         << "time of day " << timeOfDay;
   }
@@ -46,8 +48,7 @@ TEST(Traffic, EachLevelSetsItsLandingsAndPaceAndTheCollisionTickHoldsThePace) {
                                  {"21", "15000", "3600"},   {"25", "14000", "3300"}, {"28", "13000", "3000"},
                                  {"30", "12000", "2700"},   {"35", "10000", "2400"}, {"39", "10000", "2000"}};
   for (int level = 0; level < 12; ++level) {
-    const std::string nuovo = rows[level][1];
-    const std::string vel = rows[level][2];
+    const std::string nuovo = rows[level][1], vel = rows[level][2];
     EXPECT_TRUE(plays({"set Form1.LV " + std::to_string(level), "wait 10",
                        "print Form1.Salvati = " + std::string(rows[level][0]), "print Form1.NuovoVel = " + nuovo,
                        "print Form1.Vel = " + vel, "set Form1.NuovoVel 1", "set Form1.Vel 5000", "wait 1",
@@ -62,7 +63,7 @@ TEST(Traffic, EachLevelSetsItsLandingsAndPaceAndTheCollisionTickHoldsThePace) {
   }
 }
 
-TEST(Traffic, HeadingButtonsSetCodeNameAndPictureAndSteer) {
+TEST(Traffic, HeadingButtonsSteerLandingHidesThePlaneAndAPlaneMovedOrLandedIsNamedAtTheNextTick) {
   EXPECT_TRUE(plays({"wait 11", "set Form1.Aereo(0).Left 3120", "click Form1.DestAereo(2)", "> sound: 7",
                      "print Form1.AereoDir(0) = e", "print Form1.Dir(0) = Est", "print Form1.Aereo(0).Picture = e.jpg",
                      "wait 1", "print Form1.DI = Est", "wait 4998", "> sound: 1", "print Form1.Aereo(0).Left = 2520",
@@ -70,9 +71,6 @@ TEST(Traffic, HeadingButtonsSetCodeNameAndPictureAndSteer) {
                      "click Form1.DestAereo(0)", "> sound: 7", "click Form1.DestAereo(0)", "> sound: 7",
                      "print Form1.Dir(0) = Nord", "print Form1.Aereo(0).Picture = n.jpg", "set Form1.Plane x",
                      "click Form1.DestAereo(1)", "> sound: 7", "print Form1.AereoDir(0) = n"}));
-}
-
-TEST(Traffic, LandingOnTheDestinationHidesThePlaneAndCountsDown) {
   // Plane 0 is sent to A2, reaches it at the first step and is named there a millisecond later.
   EXPECT_TRUE(plays({"wait 11", "set Form1.AereoDest1(0) a", "set Form1.AereoDest2(0) 2", "wait 5000", "> sound: 1",
                      "print Form1.PO = A - 2", "print Form1.DT = a - 2", "set Form1.LV 2", "click Form1.Label1",
@@ -83,41 +81,34 @@ TEST(Traffic, LandingOnTheDestinationHidesThePlaneAndCountsDown) {
                      // The panel hidden, "Land" takes no click; a count that is no number stays.
                      "click Form1.Label1", "set Form1.Salvati x", "set Form1.PO A-2", "set Form1.DT A-2",
                      "set Form1.Picture1.Visible true", "click Form1.Label1", "> sound: 6", "print Form1.Salvati = x"}));
-}
-
-TEST(Traffic, APlaneMovedOrLandedIsNamedAtTheNextPositionTick) {
   EXPECT_TRUE(plays({"wait 20", "set Form1.Aereo(0).Left 3120", "wait 2", "print Form1.Posi(0) = E - 1",
                      "set Form1.DT E - 1", "click Form1.Label1", "> sound: 6", "print Form1.Aereo(0).Visible = false",
                      "set Form1.Aereo(0).Top 1320", "wait 2", "print Form1.Posi(0) = E - 2",
                      "set Form1.Posi(0) nowhere", "wait 2", "print Form1.Posi(0) = E - 2"}));
 }
 
-const Lines kGameOver = {"> open: Form2", "> sound: 8", "> close: Form1", "wait 1000", "windows", "> windows = Form2"};
+// After a game over the menu stays, alone.
+const Lines kMenuStays = {"wait 1000", "windows", "> windows = Form2"};
 
 TEST(Traffic, EachGameOverShowsOneMessageThenTheMenu) {
   // Left alone, plane 0 leaves row 9 on its ninth step.
-  EXPECT_TRUE(plays(Lines{"wait 45009", "print Form1.Aereo(0).Visible = true", "wait 1", "> sound: 3",
-                          "> message: Ops...Crash!!! Game Over!"} +
-                        kGameOver,
-                    {}, {"sound: 1"}));
+  EXPECT_TRUE(plays(Lines{"wait 45009", "print Form1.Aereo(0).Visible = true", "wait 1"} + kCrash + kMenuStays, {},
+                    {"sound: 1"}));
   // Plane 0, steered between rows 1 and 2 with no new planes, runs dry on its 26th step.
   Lines steered = {"wait 11", "set Form1.Nuovo false", "wait 4999"};
   for (int step = 1; step < 25; ++step) {
-    steered = steered + Lines{std::string("click Form1.DestAereo(") + (step % 2 == 1 ? "0" : "1") + ")", "wait 5000"};
+    steered = steered + Lines{"click Form1.DestAereo(" + std::to_string(1 - step % 2) + ")", "wait 5000"};
   }
   EXPECT_TRUE(plays(steered + Lines{"print Form1.Alt(0) = 0", "print Form1.Aereo(0).Top = 1320", "wait 5000",
                                     "> message: Ops...No fuel for plane 0!!! Game Over!", "> sound: 3"} +
-                        kGameOver,
+                        kToMenu + kMenuStays,
                     {}, {"sound: 1", "sound: 7"}));
   // Plane 0 stays on A1 and plane 1 comes in on it.
-  EXPECT_TRUE(plays(Lines{"wait 11", "set Form1.AereoDir(0) x", "wait 19999", "wait 1", "> sound: 3",
-                          "> message: Ops...Crash!!! Game Over!"} +
-                        kGameOver,
-                    {}, {"sound: 1"}));
+  EXPECT_TRUE(plays(Lines{"wait 11", "set Form1.AereoDir(0) x", "wait 19999", "wait 1"} + kCrash + kMenuStays, {},
+                    {"sound: 1"}));
   // The destination without its spaces is another text.
   EXPECT_TRUE(plays(Lines{"set Form1.DT a-1", "click Form1.Label1", "> sound: 3", "> sound: 3",
-                          "> message: Ops...Landed in the wrong coordinates!!!  Game Over!"} +
-                    kGameOver));
+                          "> message: Ops...Landed in the wrong coordinates!!!  Game Over!"} + kToMenu + kMenuStays));
 }
 
 // Plane n put on a cell (or `off` twips below it) with a heading.
@@ -138,58 +129,34 @@ const Lines kParked = Lines{"wait 11"} + place(0, 9, 9, "x");
 // One movement tick, then one position and collision tick.
 const Lines kStep = {"set Form1.Act.Interval 1", "wait 2"};
 
-TEST(Traffic, SwapsAndHiddenPlanesPassButOneSpotCollidesAndBothStayShown) {
+TEST(Traffic, SwapsAndHiddenPlanesPassOneSpotCollidesAnEdgeCrashHidesThePlaneFirstAndFuelStopsTheStep) {
   for (int off : {0, 17}) {  // a spot off the cells counts too
     Lines shown;
-    const auto watch = onTestHost([&shown](Application& app, const std::string&) {
-      shown.push_back(valueOf(app, "Form1.Aereo(1).Visible") + " " + valueOf(app, "Form1.Aereo(2).Visible"));
-    });
     // Plane 2 swaps with plane 1; plane 3 arrives where plane 4 has landed.
     EXPECT_TRUE(plays(kParked + spawn(1, 4, 5, "o") + spawn(2, 5, 5, "e") + spawn(3, 6, 7, "e") + spawn(4, 5, 7, "x") +
                           Lines{"set Form1.Aereo(4).Visible false"} + kStep +
                           Lines{"print Form1.Posi(1) = E - 5", "print Form1.Posi(2) = D - 5",
                                 "print Form1.Posi(3) = E - 7"} +
-                          place(1, 4, 5, "o", off) + place(2, 6, 5, "e", off) + kStep +
-                          Lines{"> sound: 3", "> message: Ops...Crash!!! Game Over!", "> open: Form2", "> sound: 8",
-                                "> close: Form1"},
-                      {}, {"sound: 1"}, watch))
+                          place(1, 4, 5, "o", off) + place(2, 6, 5, "e", off) + kStep + kCrash,
+                      {}, {"sound: 1"}, notingAtMessages(shown, {"Form1.Aereo(1).Visible", "Form1.Aereo(2).Visible"})))
         << off;
     EXPECT_EQ(shown, Lines{"true true"});
   }
-}
-
-TEST(Traffic, AnEdgeCrashHidesThePlaneFirstAndFuelStopsTheStepAtTheFirstDryPlane) {
-  const Lines crash = {"> sound: 3", "> message: Ops...Crash!!! Game Over!", "> open: Form2", "> sound: 8",
-                       "> close: Form1"};
   for (const char* heading : {"n", "s", "e", "o"}) {
     Lines shown;
-    const auto watch = onTestHost([&shown](Application& app, const std::string&) {
-      shown.push_back(valueOf(app, "Form1.Aereo(1).Visible"));
-    });
     const int column = *heading == 'o' ? 9 : 1;
-    EXPECT_TRUE(plays(kParked + spawn(1, column, *heading == 's' ? 9 : 1, heading) + kStep + crash, {}, {"sound: 1"},
-                      watch));
+    EXPECT_TRUE(plays(kParked + spawn(1, column, *heading == 's' ? 9 : 1, heading) + kStep + kCrash, {}, {"sound: 1"},
+                      notingAtMessages(shown, {"Form1.Aereo(1).Visible"})));
     EXPECT_EQ(shown, Lines{"false"}) << heading;
   }
-  Lines seen;
-  const auto watch = onTestHost([&seen](Application& app, const std::string&) {
-    for (const char* name : {"Form1.Aereo(1).Top", "Form1.Aereo(2).Top", "Form1.Aereo(5).Top", "Form1.Alt(5)"}) {
-      seen.push_back(valueOf(app, name));
-    }
-  });
-  Lines planes = kParked;
+  Lines planes = kParked, seen;
   for (int n = 1; n <= 5; ++n) planes = planes + spawn(n, n, 5, "n");
   EXPECT_TRUE(plays(planes + Lines{"set Form1.Alt(2) 5", "set Form1.Alt(5) 5"} + kStep +
-                        Lines{"> message: Ops...No fuel for plane 2!!! Game Over!", "> sound: 3", "> open: Form2",
-                              "> sound: 8", "> close: Form1"},
-                    {}, {"sound: 1"}, watch));
-  EXPECT_EQ(seen, (Lines{"2520", "3120", "3120", "5"}));
-}
-
-TEST(Traffic, PastPlane32767ASpawnTickCreatesNothing) {
-  EXPECT_TRUE(plays({"wait 11", "set Form1.LV 5", "set Form1.AA 32767", "set Form1.Nuovo.Interval 1", "wait 1",
-                     "> sound: 1", "print Form1.AA = 32767", "print Form1.Nuovo.Interval = 16000",
-                     "print Form1.Text1 = New message: Mission level 1. Land 5 airplanes.\\r\\n"}));
+                        Lines{"> message: Ops...No fuel for plane 2!!! Game Over!", "> sound: 3"} + kToMenu,
+                    {}, {"sound: 1"},
+                    notingAtMessages(seen, {"Form1.Aereo(1).Top", "Form1.Aereo(2).Top", "Form1.Aereo(5).Top",
+                                            "Form1.Alt(5)"})));
+  EXPECT_EQ(seen, Lines{"2520 3120 3120 5"});
 }
 
 }  // namespace

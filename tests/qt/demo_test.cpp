@@ -1,7 +1,4 @@
 // The demo in the real windows: the autopilot plays until the player touches the game.
-#include <QApplication>
-#include <QMessageBox>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 #include "autopilot/autopilot.h"
@@ -23,15 +20,10 @@ TEST(QtDemo, PlaysALevelAndEndsAtThePlayersClick) {
   game.app().settle();
   // The autopilot has pressed "Continue"; the player clicks the flying plane's window.
   EXPECT_FALSE(next.Label1->visible);
-  WindowView& view = *game.viewOf("Form3");
-  game.pressAndRelease(view, QPoint(5, 5), QPoint(5, 5));
+  game.pressAndRelease(*game.viewOf("Form3"), QPoint(5, 5), QPoint(5, 5));
   const std::int64_t touched = game.app().scheduler().now();
   // Message boxes wait for the player again: this one stands in for them.
-  QTimer okPresser;
-  QObject::connect(&okPresser, &QTimer::timeout, [] {
-    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) box->accept();
-  });
-  okPresser.start(10);
+  MessageBoxWatch okPresser([](QMessageBox&) {});
   game.app().advanceTo(touched + 10'000);
   ASSERT_TRUE(game.form1().isOpen());
   game.app().advanceTo(touched + 120'000);

@@ -11,21 +11,18 @@ namespace tw::test {
 namespace {
 
 TEST(Pictures, HaveTheirSizesTransparencyAndAPlaceInTheProgram) {
-  const struct {
-    const char* file;
-    int side;
-    bool alpha;  // without it the hand and the icons get a black box
-  } pictures[] = {
+  // With no alpha channel the hand and the icons get a black box.
+  const std::tuple<const char*, int, bool> pictures[] = {
       {"Plane/n.jpg", 40, false},          {"Plane/s.jpg", 40, false},         {"Plane/e.jpg", 40, false},
       {"Plane/o.jpg", 40, false},          {"design/north.png", 40, false},    {"design/south.png", 40, false},
       {"design/east.png", 40, false},      {"design/west.png", 40, false},     {"design/white_plane.png", 40, false},
       {"design/icon-32.png", 32, true},    {"design/icon-64.png", 64, true},   {"design/icon-128.png", 128, true},
       {"design/icon-256.png", 256, true},  {"design/hand.png", 32, true},
   };
-  for (const auto& p : pictures) {
-    const QImage image(QString(TW_ASSETS_DIR "/") + p.file);
-    EXPECT_EQ(image.size(), QSize(p.side, p.side)) << p.file;
-    EXPECT_TRUE(image.hasAlphaChannel() || !p.alpha) << p.file;
+  for (const auto& [file, side, alpha] : pictures) {
+    const QImage image(QString(TW_ASSETS_DIR "/") + file);
+    EXPECT_EQ(image.size(), QSize(side, side)) << file;
+    EXPECT_TRUE(image.hasAlphaChannel() || !alpha) << file;
   }
   const QtHost host(QtHost::Mode::Script);  // brings in the compiled pictures
   const QStringList files = QDir(TW_ASSETS_DIR "/design").entryList(QDir::Files);

@@ -1,7 +1,10 @@
 #pragma once
 // The game on the Qt host, in-process, with its views on the offscreen platform.
-#include <QCoreApplication>
+#include <QApplication>
+#include <QMessageBox>
 #include <QMouseEvent>
+#include <QTimer>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,6 +17,35 @@
 #include "platform/qt/window_view.h"
 
 namespace tw::test {
+
+// How many pixels of `area` pass `test`.
+inline int pixelsWhere(const QRect& area, const std::function<bool(QPoint)>& test) {
+  int count = 0;
+  for (int y = area.top(); y <= area.bottom(); ++y) {
+    for (int x = area.left(); x <= area.right(); ++x) count += test(QPoint(x, y)) ? 1 : 0;
+  }
+  return count;
+}
+
+// Runs `seen` on every message box the moment it is shown, before it has drawn itself.
+class MessageBoxWatch : public QObject {
+ public:
+  explicit MessageBoxWatch(std::function<void(QMessageBox&)> seen) : seen_(std::move(seen)) {
+    qApp->installEventFilter(this);
+  }
+  ~MessageBoxWatch() override { qApp->removeEventFilter(this); }
+  bool eventFilter(QObject* object, QEvent* event) override {
+    auto* box = qobject_cast<QMessageBox*>(object);
+    if (box != nullptr && event->type() == QEvent::Show) {
+      seen_(*box);
+      QTimer::singleShot(0, box, &QMessageBox::accept);
+    }
+    return false;
+  }
+
+ private:
+  std::function<void(QMessageBox&)> seen_;
+};
 
 class QtGame {
  public:

@@ -41,24 +41,11 @@ double steadyMs() {
   return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
 
-// The samples the player decodes from a cue file, which the recording must follow.
-Samples cueSamples(const QString& path) { return decodeCueFile(path.toStdString()).value_or(Samples{}); }
-
 // ---- What the player's process is asked to play, and when -------------------------------
 
-struct Request {
-  double atMs;
-  QString path;  // a missing file for a request that only cuts
-};
-
-// One request a line: its moment in ms, a space, the file.
-QString planText(const std::vector<Request>& plan) {
-  QString text;
-  for (const Request& r : plan) text += QString::number(r.atMs) + ' ' + r.path + '\n';
-  return text;
-}
-
-// In the player's process: each request through the game's player, its moment printed.
+// The plan has one request a line: its moment in ms, a space, the file (a missing file for a
+// request that only cuts). In the player's process: each request through the game's player,
+// its moment printed.
 void playPlan(const QString& text) {
   QEventLoop loop;
   SoundPlayer player;
@@ -88,8 +75,7 @@ bool waitUntil(const std::function<bool()>& done, int timeoutMs) {
 }
 
 // Children that die with the test, whatever ends it.
-void startTiedToUs(QProcess& process, const QString& program, const QStringList& args,
-                   const QProcessEnvironment& env) {
+void startTiedToUs(QProcess& process, const QString& program, const QStringList& args, const QProcessEnvironment& env) {
   process.setProcessEnvironment(env);
   process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
   process.start(program, args);
@@ -108,11 +94,10 @@ class PrivateSoundServer {
  public:
   PrivateSoundServer() {
     for (const char* sub : {"run", "home", "state"}) QDir(dir_.path()).mkpath(sub);
-    env_.insert("HOME", dir_.filePath("home"));
-    env_.insert("XDG_CONFIG_HOME", dir_.filePath("home"));
-    env_.insert("XDG_RUNTIME_DIR", dir_.filePath("run"));
-    env_.insert("PULSE_RUNTIME_PATH", dir_.filePath("run"));
-    env_.insert("PULSE_STATE_PATH", dir_.filePath("state"));
+    for (const auto& [name, sub] : {std::pair{"HOME", "home"}, {"XDG_CONFIG_HOME", "home"}, {"XDG_RUNTIME_DIR", "run"},
+                                    {"PULSE_RUNTIME_PATH", "run"}, {"PULSE_STATE_PATH", "state"}}) {
+      env_.insert(name, dir_.filePath(sub));
+    }
     env_.insert("PULSE_SERVER", "unix:" + socket());
     env_.remove("DISPLAY");
     daemon_.setProcessChannelMode(QProcess::MergedChannels);
@@ -160,10 +145,6 @@ class Recorder {
     return waitUntil([this] { return !bytes_.isEmpty() || parec_.state() == QProcess::NotRunning; }, 10000) &&
            !bytes_.isEmpty();
   }
-  void recordFor(int ms) {
-    const double end = steadyMs() + ms;
-    waitUntil([end] { return steadyMs() > end; }, ms + 1000);
-  }
   Samples samples() const {
     Samples s(std::size_t(bytes_.size()) / 2);
     std::memcpy(s.data(), bytes_.constData(), s.size() * 2);
@@ -196,10 +177,9 @@ struct Span {
 bool blockMatches(const Samples& rec, const Samples& cue, long at, long from, long to) {
   double energy = 0, error = 0;
   for (long i = from; i < to; ++i) {
-    const double r = sampleAt(rec, at + i);
-    const double c = cue[std::size_t(i)];
+    const double c = cue[std::size_t(i)], d = sampleAt(rec, at + i) - c;
     energy += c * c;
-    error += (r - c) * (r - c);
+    error += d * d;
   }
   return error <= 0.05 * energy + double(to - from);
 }
@@ -211,11 +191,7 @@ Span heardPart(const Samples& rec, const Samples& cue, long at) {
   Span best, run;
   for (long from = 0; from < long(cue.size()); from += block) {
     const long to = std::min(from + block, long(cue.size()));
-    if (!blockMatches(rec, cue, at, from, to)) {
-      run = {to, to};
-      continue;
-    }
-    run.to = to;
+    run = blockMatches(rec, cue, at, from, to) ? Span{run.from, to} : Span{to, to};
     if (run.length() > best.length()) best = run;
   }
   return best;
@@ -270,10 +246,9 @@ const CutCase kCuts[] = {{5, 6, 400}, {2, 2, 100}, {8, 0, 300}};
 
 // Runs the plan in a process of its own, against the private server, and returns the moments
 // of the requests.
-std::vector<double> playInOwnProcess(const PrivateSoundServer& server, const std::vector<Request>& plan,
-                                     std::string& output) {
+std::vector<double> playInOwnProcess(const PrivateSoundServer& server, const QString& plan, std::string& output) {
   QProcessEnvironment env = server.environment();
-  env.insert(kPlanVariable, planText(plan));
+  env.insert(kPlanVariable, plan);
   for (const QString& key : env.keys())  // no sharding or report file of the outer run
     if (key.startsWith("GTEST_")) env.remove(key);
   const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
@@ -281,8 +256,8 @@ std::vector<double> playInOwnProcess(const PrivateSoundServer& server, const std
   player.setProcessChannelMode(QProcess::MergedChannels);
   startTiedToUs(player, QCoreApplication::applicationFilePath(),
                 {QString("--gtest_filter=%1.%2").arg(test->test_suite_name(), test->name())}, env);
-  const bool ended = waitUntil([&] { return player.state() == QProcess::NotRunning; },
-                               int(plan.back().atMs) + 20000);
+  const double lastMs = plan.section('\n', -2, -2).section(' ', 0, 0).toDouble();
+  const bool ended = waitUntil([&] { return player.state() == QProcess::NotRunning; }, int(lastMs) + 20000);
   stop(player);
   output = player.readAll().toStdString();
   if (!ended || player.exitStatus() != QProcess::NormalExit || player.exitCode() != 0) return {};
@@ -304,24 +279,26 @@ TEST(SoundPlayer, PlaysEachCueWholeAndANewRequestCutsItThroughARealSoundServer) 
   ASSERT_TRUE(recorder.waitForFirstSound()) << "nothing recorded from the null sink's monitor";
 
   std::vector<Samples> cues(9);
-  std::vector<Request> plan;
+  QString plan;
   double at = 0;
+  const auto request = [&plan](double ms, const QString& path) { plan += QString::number(ms) + ' ' + path + '\n'; };
   for (int n = 1; n <= 8; ++n) {
-    cues[n] = cueSamples(cuePath(n));
+    // The samples the player decodes, which the recording must follow.
+    cues[n] = decodeCueFile(cuePath(n).toStdString()).value_or(Samples{});
     ASSERT_GT(cues[n].size(), std::size_t(msToSamples(40))) << n << ".wav: 16-bit mono at 22050 Hz expected";
-    plan.push_back({at, cuePath(n)});
+    request(at, cuePath(n));
     at += samplesToMs(double(cues[n].size())) + kGapMs;
   }
   for (const CutCase& c : kCuts) {
-    plan.push_back({at, cuePath(c.first)});
-    plan.push_back({at + c.afterMs, c.second ? cuePath(c.second) : server.filePath("missing.wav")});
+    request(at, cuePath(c.first));
+    request(at + c.afterMs, c.second ? cuePath(c.second) : server.filePath("missing.wav"));
     at += c.afterMs + (c.second ? samplesToMs(double(cues[c.second].size())) : 0) + kGapMs;
   }
 
   std::string output;
   const std::vector<double> requested = playInOwnProcess(server, plan, output);
-  ASSERT_EQ(requested.size(), plan.size()) << "the player's process failed:\n" << output;
-  recorder.recordFor(500);  // the last cue's end reaches the recorder
+  ASSERT_EQ(requested.size(), std::size_t(plan.count('\n'))) << "the player's process failed:\n" << output;
+  waitUntil([] { return false; }, 500);  // the last cue's end reaches the recorder
   const Samples rec = recorder.samples();
   const double recStart = recorder.startMs();
 
@@ -337,8 +314,8 @@ TEST(SoundPlayer, PlaysEachCueWholeAndANewRequestCutsItThroughARealSoundServer) 
     const CutCase& c = kCuts[i];
     const double firstAt = requested[8 + 2 * i], secondAt = requested[9 + 2 * i];
     const double cutMs = secondAt - firstAt;  // as requested
-    const std::string second = c.second ? std::to_string(c.second) + ".wav" : "a missing file";
-    SCOPED_TRACE(std::to_string(c.first) + ".wav cut by " + second);
+    SCOPED_TRACE(std::to_string(c.first) + ".wav cut by " +
+                 (c.second ? std::to_string(c.second) + ".wav" : "a missing file"));
     const Heard first = heardAfter(rec, recStart, cues[c.first], firstAt);
     const double heardMs = samplesToMs(double(first.part.to));
     EXPECT_LT(first.part.from, msToSamples(20)) << "the first cue is not heard from its start";
@@ -354,7 +331,8 @@ TEST(SoundPlayer, PlaysEachCueWholeAndANewRequestCutsItThroughARealSoundServer) 
       const long cut = first.start + first.part.to;
       const auto from = rec.begin() + std::min(cut + msToSamples(5), long(rec.size()));
       const auto to = rec.begin() + std::min(cut + msToSamples(200), long(rec.size()));
-      const int loudest = std::accumulate(from, to, 0, [](int m, std::int16_t s) { return std::max(m, std::abs(int(s))); });
+      const int loudest =
+          std::accumulate(from, to, 0, [](int m, std::int16_t s) { return std::max(m, std::abs(int(s))); });
       EXPECT_LE(heardMs, cutMs + 30) << "the first cue is not cut";
       EXPECT_LE(loudest, 2) << "the first cue plays on";
     }

@@ -39,30 +39,7 @@ TEST(QtWindows, TheChooserAndTheHelpStayInFrontOfTheMenuTheyDisable) {
   }
 }
 
-// Pixels of the level's orange in the columns from `x` on.
-int orangeFrom(const QImage& image, const QRect& rows, int x) {
-  int count = 0;
-  for (int y = rows.top(); y <= rows.bottom(); ++y) {
-    for (int px = x; px < image.width(); ++px) count += (image.pixel(px, y) & 0xFFFFFF) == 0xFF8000 ? 1 : 0;
-  }
-  return count;
-}
-
-TEST(QtWindows, TheNextLevelWindowShowsTheWholeLevelNumber) {
-  QtGame game(QtHost::Mode::Script);
-  Form3& next = game.app().form<Form3>();
-  game.app().open(next);
-  const QRect designed = pixelRect(*next.LV);
-  for (const auto& [level, beyond] : {std::pair{"1", false}, std::pair{"12", true}}) {
-    next.LV->text = level;
-    game.app().settle();
-    const QImage image = game.viewOf("Form3")->capture();
-    EXPECT_GT(orangeFrom(image, designed, designed.left()), 20) << level;
-    EXPECT_EQ(orangeFrom(image, designed, designed.right() + 1) > 20, beyond) << level;
-  }
-}
-
-TEST(QtWindows, EveryCaptionFitsItsLabelInAHeavyFace) {
+TEST(QtWindows, CaptionsFitInAHeavyFaceTheLevelShowsWholeAndTheHelpEndsBesideADarkBar) {
   QtGame game(QtHost::Mode::Script);
   for (const char* name : {"Form3", "Form4", "Form5"}) game.app().open(*game.app().findWindow(name));
   game.app().open(*game.app().findWindow("Form2"));  // the next-level window would close it
@@ -78,17 +55,28 @@ TEST(QtWindows, EveryCaptionFitsItsLabelInAHeavyFace) {
       const QStringList lines = QString::fromStdString(e->text).split("\r\n");
       const QRect room = pixelRect(*e);
       for (const QString& line : lines) {
-        EXPECT_LE(metrics.horizontalAdvance(line), room.width()) << window->name() << "." << e->name << ": " << line.toStdString();
+        EXPECT_LE(metrics.horizontalAdvance(line), room.width())
+            << window->name() << "." << e->name << ": " << line.toStdString();
       }
-      EXPECT_LE(static_cast<int>(lines.size()) * metrics.height(), room.height()) << window->name() << "." << e->name;
+      EXPECT_LE(int(lines.size()) * metrics.height(), room.height()) << window->name() << "." << e->name;
     }
   }
-}
-
-TEST(QtWindows, TheHelpShowsItsLastLineBesideADarkScrollBar) {
-  QtGame game(QtHost::Mode::Script);
-  game.app().open(*game.app().findWindow("Form4"));
-  game.app().settle();
+  // The next-level window shows the whole level number, past its label when it must.
+  Form3& next = game.app().form<Form3>();
+  const QRect designed = pixelRect(*next.LV);
+  for (const auto& [level, beyond] : {std::pair{"1", false}, std::pair{"12", true}}) {
+    next.LV->text = level;
+    game.app().settle();
+    const QImage image = game.viewOf("Form3")->capture();
+    // Pixels of the level's orange in the columns from `x` on.
+    const auto orangeFrom = [&image, &designed](int x) {
+      return pixelsWhere(QRect(QPoint(x, designed.top()), QPoint(image.width() - 1, designed.bottom())),
+                         [&image](QPoint p) { return (image.pixel(p) & 0xFFFFFF) == 0xFF8000; });
+    };
+    EXPECT_GT(orangeFrom(designed.left()), 20) << level;
+    EXPECT_EQ(orangeFrom(designed.right() + 1) > 20, beyond) << level;
+  }
+  // The help shows its last line beside a dark scroll bar.
   auto* help = game.viewOf("Form4")->findChild<QPlainTextEdit*>();
   ASSERT_NE(help, nullptr);
   help->show();
@@ -96,11 +84,8 @@ TEST(QtWindows, TheHelpShowsItsLastLineBesideADarkScrollBar) {
   EXPECT_EQ(help->verticalScrollBar()->maximum(), 0) << "the last line needs scrolling";
   EXPECT_EQ(help->document()->toPlainText().split("\n").size(), help->document()->lineCount());  // no wrapping
   const QImage bar = help->verticalScrollBar()->grab().toImage();
-  long light = 0;
-  for (int y = 0; y < bar.height(); ++y) {
-    for (int x = 0; x < bar.width(); ++x) light += qGray(bar.pixel(x, y)) > 0x60 ? 1 : 0;
-  }
-  EXPECT_EQ(light, 0) << "of " << bar.width() * bar.height() << " scroll bar pixels are light";
+  EXPECT_EQ(pixelsWhere(bar.rect(), [&bar](QPoint p) { return qGray(bar.pixel(p)) > 0x60; }), 0)
+      << "of " << bar.width() * bar.height() << " scroll bar pixels are light";
 }
 
 }  // namespace
