@@ -1,8 +1,5 @@
 #include "platform/qt/damage.h"
 
-#include <QFontMetrics>
-#include <algorithm>
-
 #include "platform/qt/element_painter.h"
 #include "platform/window.h"
 
@@ -17,16 +14,15 @@ QRect withFrameRoom(const Element& e, QRect area) {
   return e.handPointer ? area.adjusted(-kFrameRoom, -kFrameRoom, kFrameRoom, kFrameRoom) : area;
 }
 
-QRect areaOf(const Element& e) {
-  if (e.kind != ElementKind::Line) return pixelRect(e);
-  const auto [a, b] = lineEnds(e);
-  const int pen = std::max(1, e.lineWidthPx);
-  return QRect(a, b).normalized().adjusted(-pen, -pen, pen, pen);
-}
-
 }  // namespace
 
-bool Damage::unchanged(const Window& window, const Element& e, const Look& look) {
+Damage::Place Damage::placeOf(const Element& e) {
+  const Element* p = e.parent;
+  return Place{p ? p->screenLeft() : 0, p ? p->screenTop() : 0, e.left, e.top, e.width, e.height, e.x2, e.y2,
+               e.lineWidthPx, e.handPointer};
+}
+
+bool Damage::unchanged(const Window& window, const Element& e, Look& look) {
   // Cheapest first: most elements stand still with the same text frame after frame.
   if (e.stackOrder != look.order || e.shown() != look.shown || e.text != look.text ||
       (window.framed() == &e) != look.framed || e.foreColor != look.fore || e.backColor != look.back ||
@@ -35,21 +31,20 @@ bool Damage::unchanged(const Window& window, const Element& e, const Look& look)
     return false;
   }
   if ((e.picturePath.empty() ? e.designPicture : e.picturePath) != look.picture) return false;
-  const QRect area = withFrameRoom(e, areaOf(e));
-  // An auto-sized label is as wide as its text, which is unchanged here.
-  return e.autoSize ? area.topLeft() == look.area.topLeft() && area.height() == look.area.height()
-                    : area == look.area;
+  // Most stand where they stood: spare working out their pixels.
+  const Place place = placeOf(e);
+  if (place == look.place) return true;
+  if (withFrameRoom(e, drawnArea(e)) != look.area) return false;
+  look.place = place;
+  return true;
 }
 
 Damage::Look Damage::lookOf(const Window& window, const Element& e) {
   Look look;
+  look.element = &e;
+  look.place = placeOf(e);
   look.shown = e.shown();
-  look.area = areaOf(e);
-  if (e.autoSize && !e.text.empty()) {
-    const int width = QFontMetrics(gameFont(e.font)).horizontalAdvance(QString::fromStdString(e.text));
-    look.area.setWidth(std::max(look.area.width(), width));
-  }
-  look.area = withFrameRoom(e, look.area);
+  look.area = withFrameRoom(e, drawnArea(e));
   look.framed = window.framed() == &e;
   look.text = e.text;
   look.picture = e.picturePath.empty() ? e.designPicture : e.picturePath;
@@ -64,26 +59,21 @@ Damage::Look Damage::lookOf(const Window& window, const Element& e) {
 
 QRegion Damage::since(const Window& window) {
   QRegion changed;
-  ++calls_;
-  for (const auto& e : window.elements()) {
-    if (e->kind == ElementKind::TextBox) continue;  // a widget of its own
-    auto [at, added] = drawn_.try_emplace(e.get());
-    Look& look = at->second;
-    if (added || !unchanged(window, *e, look)) {
-      if (!added && look.shown) changed += look.area;
-      look = lookOf(window, *e);
-      if (look.shown) changed += look.area;
-    }
-    look.seen = calls_;
+  const auto& elements = window.elements();
+  // A window adds elements only at the end and drops them all when it closes: what lies
+  // past its elements was drawn for elements now gone.
+  for (std::size_t k = elements.size(); k < drawn_.size(); ++k) {
+    if (drawn_[k].shown) changed += drawn_[k].area;
   }
-  // Elements gone since: what they covered is drawn again.
-  for (auto it = drawn_.begin(); it != drawn_.end();) {
-    if (it->second.seen == calls_) {
-      ++it;
-      continue;
-    }
-    if (it->second.shown) changed += it->second.area;
-    it = drawn_.erase(it);
+  drawn_.resize(elements.size());
+  for (std::size_t k = 0; k < elements.size(); ++k) {
+    const Element& e = *elements[k];
+    if (e.kind == ElementKind::TextBox) continue;  // a widget of its own
+    Look& look = drawn_[k];
+    if (look.element == &e && unchanged(window, e, look)) continue;
+    if (look.shown) changed += look.area;
+    look = lookOf(window, e);
+    if (look.shown) changed += look.area;
   }
   return changed;
 }

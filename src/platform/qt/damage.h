@@ -4,7 +4,7 @@
 #include <QRect>
 #include <QRegion>
 #include <string>
-#include <unordered_map>
+#include <vector>
 
 #include "platform/element.h"
 
@@ -18,7 +18,17 @@ class Damage {
   QRegion since(const Window& window);
 
  private:
+  // Where an element stands, in twips: what its area in pixels follows from.
+  struct Place {
+    float originLeft = 0, originTop = 0;  // its container's, in the client area
+    float left = 0, top = 0, width = 0, height = 0, x2 = 0, y2 = 0;
+    int lineWidthPx = 0;
+    bool handPointer = false;
+    bool operator==(const Place&) const = default;
+  };
   struct Look {
+    const Element* element = nullptr;
+    Place place;
     QRect area;  // where it draws, with room for the focus frame
     bool shown = false;
     bool framed = false;
@@ -29,14 +39,15 @@ class Damage {
     Font font;
     Align align = Align::Left;
     std::uint64_t order = 0;
-    std::uint64_t seen = 0;  // the last call that found the element in its window
   };
-  // Whether the element still looks as `look` records, without copying anything.
-  static bool unchanged(const Window& window, const Element& e, const Look& look);
+  // Whether the element still looks as `look` records, without copying anything; a move
+  // within the same pixels is taken over into `look`.
+  static bool unchanged(const Window& window, const Element& e, Look& look);
   static Look lookOf(const Window& window, const Element& e);
+  static Place placeOf(const Element& e);
 
-  std::unordered_map<const Element*, Look> drawn_;
-  std::uint64_t calls_ = 0;
+  // In the order of the window's elements.
+  std::vector<Look> drawn_;
 };
 
 }  // namespace tw

@@ -7,6 +7,7 @@
 #include <tuple>
 
 #include "platform/hit_test.h"
+#include "platform/qt/label_text.h"
 #include "platform/window.h"
 
 namespace tw {
@@ -28,28 +29,21 @@ QRect clipFor(const Element& e) {
   return clip;
 }
 
-Qt::Alignment alignmentOf(Align align) {
-  switch (align) {
-    case Align::Center: return Qt::AlignHCenter;
-    case Align::Right: return Qt::AlignRight;
-    case Align::Left: break;
-  }
-  return Qt::AlignLeft;
+// The bounds of where `area` meets `r`; a region made for each element would cost more than
+// the painting.
+QRect meeting(const QRegion& area, const QRect& r) {
+  QRect met;
+  for (const QRect& part : area) met |= part & r;
+  return met;
 }
 
 void paintLabel(QPainter& p, const Element& e) {
-  const QFont font = gameFont(e.font);
-  QRect r = pixelRect(e);
-  if (e.autoSize) r.setWidth(std::max(r.width(), QFontMetrics(font).horizontalAdvance(shownText(e.text))));
+  const QRect r = drawnArea(e);
   if (e.opaque) p.fillRect(r, color(e.backColor));
   if (e.text.empty()) return;
-  p.save();
-  p.setClipRect(r, Qt::IntersectClip);
-  p.setFont(font);
+  p.setFont(gameFont(e.font));
   p.setPen(color(e.foreColor));
-  // Plain text, never markup; top-aligned, wrapped at the label's width and cut at its edges.
-  p.drawText(r, static_cast<int>(alignmentOf(e.align) | Qt::AlignTop | Qt::TextWordWrap), shownText(e.text));
-  p.restore();
+  p.drawStaticText(r.topLeft(), laidOutText(e, r.width()));
 }
 
 void paintLine(QPainter& p, const Element& e) {
@@ -90,6 +84,19 @@ std::pair<QPoint, QPoint> lineEnds(const Element& e) {
   return {QPoint(toPixels(e.left + dx), toPixels(e.top + dy)), QPoint(toPixels(e.x2 + dx), toPixels(e.y2 + dy))};
 }
 
+QRect drawnArea(const Element& e) {
+  if (e.kind == ElementKind::Line) {
+    const auto [a, b] = lineEnds(e);
+    const int pen = std::max(1, e.lineWidthPx);
+    return QRect(a, b).normalized().adjusted(-pen, -pen, pen, pen);
+  }
+  QRect r = pixelRect(e);
+  if (e.kind == ElementKind::Label && e.autoSize && !e.text.empty()) {
+    r.setWidth(std::max(r.width(), QFontMetrics(gameFont(e.font)).horizontalAdvance(shownText(e.text))));
+  }
+  return r;
+}
+
 int toPixels(float twips) { return static_cast<int>(std::lround(twips / 15.0f)); }
 
 QRect pixelRect(const Element& e) {
@@ -126,18 +133,16 @@ const QImage& PictureCache::imageFor(const Element& picture) {
   return *it;
 }
 
-void paintWindow(QPainter& painter, const Window& window, PictureCache& pictures, const QRect& area) {
-  // Lines and auto-sized labels may draw past their rectangle: they are always painted.
-  auto meets = [&area](const Element& e) {
-    return e.kind == ElementKind::Line || e.autoSize || pixelRect(e).intersects(area);
-  };
+void paintWindow(QPainter& painter, const Window& window, PictureCache& pictures, const QRegion& area) {
   for (const Element* e : paintOrder(window)) {
-    if (!e->shown() || !meets(*e)) continue;
-    if (e->parent) {
-      painter.setClipRect(clipFor(*e));
-    } else {
-      painter.setClipping(false);
-    }
+    if (!e->shown()) continue;
+    // Clipped to where the element draws within the area: the region, not its bounding box,
+    // as the two sweep lines' strips lie far apart; so a long line crossed by a sweep line
+    // draws a few pixels, and a label's text is cut at its edges.
+    QRect clip = meeting(area, drawnArea(*e));
+    if (e->parent) clip &= clipFor(*e);
+    if (clip.isEmpty()) continue;
+    painter.setClipRect(clip);
     paintElement(painter, *e, pictures);
   }
   painter.setClipping(false);

@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QImage>
 #include <QRect>
+#include <QRegion>
 #include <string>
 #include <utility>
 
@@ -21,6 +22,9 @@ int toPixels(float twips);
 QRect pixelRect(const Element& e);
 // A line's two ends in the client area, in logical pixels.
 std::pair<QPoint, QPoint> lineEnds(const Element& line);
+// Where an element may draw, in logical pixels: a line reaches past its ends by its pen,
+// an auto-sized label as far as its text.
+QRect drawnArea(const Element& e);
 // A stored text as the toolkit shows it: UTF-16, LF line breaks.
 QString shownText(const std::string& text);
 // The game's font, or its metric-compatible substitute where it is missing.
@@ -36,7 +40,7 @@ class PictureCache {
 };
 
 // Paints what meets `area` (logical pixels), in drawing order.
-void paintWindow(QPainter& painter, const Window& window, PictureCache& pictures, const QRect& area);
+void paintWindow(QPainter& painter, const Window& window, PictureCache& pictures, const QRegion& area);
 
 // The element a click at `point`, in logical pixels, reaches, or null.
 Element* elementAt(const Window& window, QPoint point);

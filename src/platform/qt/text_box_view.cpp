@@ -53,18 +53,24 @@ void TextBoxView::follow() {
   following_ = true;
   setGeometry(pixelRect(element_));
   setVisible(element_.shown());
+  // Only what changed: the log follows its element every frame.
   const Font& font = element_.font;
   if (font.family != followedFont_.family || font.points != followedFont_.points ||
       font.weight != followedFont_.weight) {
     followedFont_ = font;
     setFont(gameFont(font));
   }
-  QPalette colours = palette();
-  colours.setColor(QPalette::Base, QColor(static_cast<QRgb>(element_.backColor)));
-  colours.setColor(QPalette::Text, QColor(static_cast<QRgb>(element_.foreColor)));
-  if (colours != palette()) setPalette(colours);
+  const std::pair colours{element_.backColor, element_.foreColor};
+  if (colours != followedColours_) {
+    followedColours_ = colours;
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Base, QColor(static_cast<QRgb>(colours.first)));
+    palette.setColor(QPalette::Text, QColor(static_cast<QRgb>(colours.second)));
+    setPalette(palette);
+  }
   followText();
-  const QSize caret = caretSize();
+  // A new font, text or insertion point repaints the caret's line by itself.
+  const QSize caret(element_.caretWidth, element_.caretHeight);
   if (caret != followedCaret_) {
     followedCaret_ = caret;
     viewport()->update();

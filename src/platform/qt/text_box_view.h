@@ -2,7 +2,9 @@
 // A text box of the game as a real toolkit text widget, so focus, caret and scrolling
 // are the toolkit's; it follows its element and reports the player's actions.
 #include <QPlainTextEdit>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "platform/element.h"
 
@@ -40,8 +42,10 @@ class TextBoxView : public QPlainTextEdit {
   QtHost& host_;
   Window& window_;
   Element& element_;
-  QSize followedCaret_;
+  // What the widget last took over from its element.
+  QSize followedCaret_;  // the element's caret width and height
   Font followedFont_{"", 0.0f, 0};
+  std::optional<std::pair<Rgb, Rgb>> followedColours_;  // background, text
   std::string followedText_;
   int shownSelStart_ = -1;
   bool following_ = false;

@@ -80,7 +80,11 @@ void WindowView::follow() {
   if (!window_.enabled) unsetCursor();
   // Only what changed: the sweep lines' strips, a plane that moved, a label's new text.
   const QRegion changed = damage_.since(window_);
-  if (!changed.isEmpty()) update(changed);
+  if (changed.isEmpty()) return;
+  // At once, while the changes just taken over are the latest.
+  repaintingChanges_ = true;
+  repaint(changed);
+  repaintingChanges_ = false;
 }
 
 void WindowView::followTextBoxes() {
@@ -109,15 +113,15 @@ QImage WindowView::capture() {
 }
 
 void WindowView::paintEvent(QPaintEvent* event) {
-  // A paint may come before the view has taken over the latest changes (a window being
-  // exposed): what it cannot draw over now is drawn again at once.
-  if (!forgotten_) {
+  // A paint the window system asks for (a window being exposed) may come before the view has
+  // taken over the latest changes: what it cannot draw over now is drawn again at once.
+  if (!forgotten_ && !repaintingChanges_) {
     const QRegion missed = damage_.since(window_);
     if (!missed.isEmpty()) update(missed);
   }
   QPainter painter(this);
   painter.fillRect(event->rect(), Qt::black);
-  if (!forgotten_) paintWindow(painter, window_, pictures_, event->rect());
+  if (!forgotten_) paintWindow(painter, window_, pictures_, event->region());
 }
 
 void WindowView::mousePressEvent(QMouseEvent* event) {

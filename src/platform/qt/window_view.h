@@ -54,6 +54,7 @@ class WindowView : public QWidget {
   std::uint64_t openSequence_;
   QCursor hand_;
   bool forgotten_ = false;
+  bool repaintingChanges_ = false;  // painting what follow() has just found changed
   bool framed_ = false;  // the window manager's frame is known
   const Element* pressed_ = nullptr;  // under the pointer when the button went down
   std::map<const Element*, TextBoxView*> textBoxes_;
