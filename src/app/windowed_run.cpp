@@ -9,6 +9,7 @@
 #include "autopilot/autopilot.h"
 #include "game/game_windows.h"
 #include "platform/application.h"
+#include "platform/openal/cue_output.h"
 #include "platform/qt/qt_host.h"
 #include "platform/qt/quiet_terminal.h"
 
@@ -63,6 +64,7 @@ int runWithQt(const CommandLine& options, int argc, char** argv) {
     return 2;
   }
   quietTerminal();
+  prepareAudioLibrary();
   QApplication qapp(argc, argv);
   QApplication::setApplicationName("Tarmac Warden");
   QApplication::setQuitOnLastWindowClosed(false);

@@ -16,7 +16,7 @@
 #include "platform/headless_host.h"
 #include "platform/host.h"
 #include "platform/qt/element_painter.h"
-#include "platform/qt/sound_player.h"
+#include "platform/openal/sound_player.h"
 
 namespace tw {
 

@@ -1,10 +1,10 @@
 #pragma once
-// With no sound server the game plays on in silence: Qt's lines about the missing server or
-// runtime folder are no news to the player, so they stay off the terminal.
+// The game plays on in silence with no sound server, and with no runtime folder: Qt's note
+// that it made one up is no news to the player, so it stays off the terminal.
 
 namespace tw {
 
-// Before the QApplication: some of those lines come while it is made.
+// Before the QApplication: the note comes while it is made.
 void quietTerminal();
 
 }  // namespace tw
