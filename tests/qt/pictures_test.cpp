@@ -5,12 +5,15 @@
 #include <QImage>
 #include <gtest/gtest.h>
 
+#include "../test_support.h"
 #include "platform/qt/qt_host.h"
 
 namespace tw::test {
 namespace {
 
-TEST(Pictures, HaveTheirSizesTransparencyAndAPlaceInTheProgram) {
+using Pictures = GameTest;
+
+TEST_F(Pictures, HaveTheirSizesTransparencyAndAPlaceInTheProgram) {
   // With no alpha channel the hand and the icons get a black box.
   const std::tuple<const char*, int, bool> pictures[] = {
       {"Plane/n.jpg", 40, false},          {"Plane/s.jpg", 40, false},         {"Plane/e.jpg", 40, false},

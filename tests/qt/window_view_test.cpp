@@ -6,7 +6,6 @@
 #include <QScreen>
 
 #include <algorithm>
-#include <filesystem>
 
 #include "autopilot/autopilot.h"
 #include "platform/qt/text_positions.h"
@@ -16,7 +15,9 @@
 namespace tw::test {
 namespace {
 
-TEST(QtView, ClicksReachTheTopmostElementUnderThePointerThroughStarsAndSweepLines) {
+using QtView = GameTest;
+
+TEST_F(QtView, ClicksReachTheTopmostElementUnderThePointerThroughStarsAndSweepLines) {
   QtGame game(QtHost::Mode::Play);
   game.app().advanceTo(20);  // the mission setup lays out the stars, in front of plane 0
   Form1& f = game.form1();
@@ -58,7 +59,7 @@ TEST(QtView, ClicksReachTheTopmostElementUnderThePointerThroughStarsAndSweepLine
   EXPECT_EQ(f.Label4->text, "||");
 }
 
-TEST(QtView, AMessageBoxHoldsTheClockUntilItIsClosed) {
+TEST_F(QtView, AMessageBoxHoldsTheClockUntilItIsClosed) {
   QtGame game(QtHost::Mode::Play);
   bool heldWhileOpen = false;
   QString caption;
@@ -83,11 +84,9 @@ TEST(QtView, AMessageBoxHoldsTheClockUntilItIsClosed) {
 // What the screen shows, as last drawn, not as it would draw now.
 QImage onScreen(QWidget& view) { return view.screen()->grabWindow(view.winId()).toImage(); }
 
-TEST(QtView, AMessageBoxShowsOverTheScreenAsTheHandlerLeftIt) {
-  TempDir dir;
-  std::filesystem::create_directory_symlink(TW_ASSETS_DIR "/Plane", dir.path() + "/Plane");
-  writeFile(dir.path() + "/Save.ini", "\"7\",\"42\",\"300\",\"3\"\r\n");
-  QtGame game(QtHost::Mode::Play, dir.path());
+TEST_F(QtView, AMessageBoxShowsOverTheScreenAsTheHandlerLeftIt) {
+  writeFile(programDir() + "/Save.ini", "\"7\",\"42\",\"300\",\"3\"\r\n");
+  QtGame game(QtHost::Mode::Play);
   Form1& f = game.form1();
   QImage shown, current;
   int boxWidth = 0;
@@ -111,7 +110,7 @@ TEST(QtView, AMessageBoxShowsOverTheScreenAsTheHandlerLeftIt) {
   EXPECT_GE(boxWidth, QFontMetrics(bold).horizontalAdvance("Tarmac Warden") + 4 * 24);
 }
 
-TEST(QtView, KeysReachTheGameWhereverTheFocusIsAndClosingItOpensTheMenuThenThePlayEnds) {
+TEST_F(QtView, KeysReachTheGameWhereverTheFocusIsAndClosingItOpensTheMenuThenThePlayEnds) {
   QtGame game(QtHost::Mode::Play);
   Form1& f = game.form1();
   game.view().activateWindow();
@@ -148,7 +147,7 @@ TEST(QtView, KeysReachTheGameWhereverTheFocusIsAndClosingItOpensTheMenuThenThePl
   EXPECT_TRUE(game.app().openWindows().empty());
 }
 
-TEST(QtView, RepaintingOnlyWhatChangedShowsWhatAFullRepaintShows) {
+TEST_F(QtView, RepaintingOnlyWhatChangedShowsWhatAFullRepaintShows) {
   QtGame game(QtHost::Mode::Play);
   Autopilot pilot(game.app(), 1);
   game.app().setQuietHook([&pilot] { pilot.act(); });
@@ -181,7 +180,7 @@ int caretPixels(QPlainTextEdit& log) {
   return pixelsWhere(image.rect(), [&image](QPoint p) { return (image.pixel(p) & 0xFFFFFF) == 0xFFFFFF; });
 }
 
-TEST(QtView, TheLogFollowsItsTextInsertionPointAndCaretMappedBetweenStoredAndShownText) {
+TEST_F(QtView, TheLogFollowsItsTextInsertionPointAndCaretMappedBetweenStoredAndShownText) {
   // On the virtual clock, so nothing ticks while the window is being activated.
   QtGame game(QtHost::Mode::Script);
   QPlainTextEdit* log = nullptr;
