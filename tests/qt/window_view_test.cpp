@@ -81,6 +81,65 @@ TEST_F(QtView, AMessageBoxHoldsTheClockUntilItIsClosed) {
   EXPECT_TRUE(game.host().clockArmed());
 }
 
+// The game's own box: its icon, no minimise or maximise button, modal, one OK.
+TEST_F(QtView, AMessageBoxCarriesTheGamesIconAndOnlyOK) {
+  QtGame game(QtHost::Mode::Play);
+  int seen = 0;
+  MessageBoxWatch watch([&](QMessageBox& box) {
+    ++seen;
+    EXPECT_EQ(box.windowIcon().pixmap(32).toImage(), game.view().windowIcon().pixmap(32).toImage());
+    EXPECT_FALSE(box.windowIcon().isNull());
+    EXPECT_FALSE(box.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+    EXPECT_TRUE(box.windowFlags() & Qt::CustomizeWindowHint);
+    EXPECT_TRUE(box.isModal());
+    EXPECT_EQ(box.icon(), QMessageBox::Information);
+    EXPECT_EQ(box.buttons().size(), 1);
+    EXPECT_EQ(box.standardButtons(), QMessageBox::Ok);
+    EXPECT_EQ(box.windowTitle(), "Tarmac Warden");
+  });
+  game.app().showMessage("Saved");
+  EXPECT_EQ(seen, 1);
+}
+
+// Enter held on a wrong landing: the game-over box and then the menu open while it is down.
+// Neither takes its repeats or its release; each takes a press of its own.
+TEST_F(QtView, AKeyActsOnlyInTheWindowWhereItWentDown) {
+  QtGame game(QtHost::Mode::Play);
+  Form1& f = game.form1();
+  game.app().advanceTo(20);
+  f.planes[0].AereoDest1 = "I";  // plane 0 stands on A - 1
+  f.planes[0].AereoDest2 = "9";
+  const auto enter = [](QWidget* to, QEvent::Type type, bool repeat) {
+    QKeyEvent event(type, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), repeat);
+    QCoreApplication::sendEvent(to, &event);
+  };
+  bool stayedOpen = false, closedByPress = false;
+  QTimer::singleShot(0, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    enter(box, QEvent::KeyRelease, true);
+    enter(box, QEvent::KeyPress, true);
+    enter(box, QEvent::KeyRelease, false);
+    stayedOpen = box->isVisible();
+    enter(box, QEvent::KeyPress, false);  // a press of its own: OK
+    closedByPress = !box->isVisible();
+    if (!closedByPress) box->accept();
+  });
+  enter(&game.view(), QEvent::KeyPress, false);
+  EXPECT_TRUE(stayedOpen);
+  EXPECT_TRUE(closedByPress);
+  game.app().settle();
+  QCoreApplication::processEvents();
+  ASSERT_NE(game.viewOf("Form2"), nullptr) << "no game over";
+  // The press that closed the box is still down as the menu opens.
+  enter(game.viewOf("Form2"), QEvent::KeyPress, true);
+  enter(game.viewOf("Form2"), QEvent::KeyRelease, false);
+  EXPECT_EQ(std::count(game.events().begin(), game.events().end(), "open: Form3"), 0);
+  enter(game.viewOf("Form2"), QEvent::KeyPress, false);
+  EXPECT_EQ(std::count(game.events().begin(), game.events().end(), "open: Form3"), 1);
+  EXPECT_TRUE(game.host().clockArmed());
+}
+
 // What the screen shows, as last drawn, not as it would draw now.
 QImage onScreen(QWidget& view) { return view.screen()->grabWindow(view.winId()).toImage(); }
 

@@ -16,6 +16,7 @@
 #include "platform/headless_host.h"
 #include "platform/host.h"
 #include "platform/qt/element_painter.h"
+#include "platform/qt/key_gate.h"
 #include "platform/qt/sound_player.h"
 
 namespace tw {
@@ -91,6 +92,7 @@ class QtHost : public Host {
   QObject contentsContext_;  // calls queued to it die with the host
   bool contentsPending_ = false;
   std::function<void()> endDemo_;
+  KeyGate keyGate_;
 };
 
 // Message boxes are wide enough for their caption to read in full on the frame.
