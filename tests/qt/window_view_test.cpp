@@ -16,6 +16,7 @@ namespace tw::test {
 namespace {
 
 using QtView = GameTest;
+using QtScaledScreen = GameTest;
 
 TEST_F(QtView, ClicksReachTheTopmostElementUnderThePointerThroughStarsAndSweepLines) {
   QtGame game(QtHost::Mode::Play);
@@ -239,13 +240,18 @@ int caretPixels(QPlainTextEdit& log) {
   return pixelsWhere(image.rect(), [&image](QPoint p) { return (image.pixel(p) & 0xFFFFFF) == 0xFFFFFF; });
 }
 
+// The log of the game screen.
+QPlainTextEdit* logOf(QtGame& game) {
+  for (auto* box : game.view().findChildren<QPlainTextEdit*>()) {
+    if (box->isVisibleTo(&game.view())) return box;
+  }
+  return nullptr;
+}
+
 TEST_F(QtView, TheLogFollowsItsTextInsertionPointAndCaretMappedBetweenStoredAndShownText) {
   // On the virtual clock, so nothing ticks while the window is being activated.
   QtGame game(QtHost::Mode::Script);
-  QPlainTextEdit* log = nullptr;
-  for (auto* box : game.view().findChildren<QPlainTextEdit*>()) {
-    if (log == nullptr && box->isVisibleTo(&game.view())) log = box;
-  }
+  QPlainTextEdit* log = logOf(game);
   ASSERT_NE(log, nullptr);
   EXPECT_TRUE(log->isReadOnly());
   game.view().activateWindow();
@@ -275,6 +281,51 @@ TEST_F(QtView, TheLogFollowsItsTextInsertionPointAndCaretMappedBetweenStoredAndS
     EXPECT_EQ(storedPosition(mixed, shown), stored) << shown;
   }
   EXPECT_EQ(shownPosition("\xF0\x9F\x9B\xA9!", 1), 2);  // a surrogate pair
+}
+
+// Where a logical pixel is one and a half of the screen's, the caret is still one solid block
+// 8 by 19, and the toolkit's own thin caret leaves no sliver beside it. ctest runs this with
+// QT_SCREEN_SCALE_FACTORS=1.5.
+TEST_F(QtScaledScreen, TheLogsCaretIsOneSolidBlock) {
+  const qreal ratio = qApp->devicePixelRatio();
+  if (ratio == std::floor(ratio)) GTEST_SKIP() << "needs a screen scaled by a fraction: QT_SCREEN_SCALE_FACTORS=1.5";
+  QtGame game(QtHost::Mode::Script);
+  QPlainTextEdit* log = logOf(game);
+  ASSERT_NE(log, nullptr);
+  game.view().activateWindow();
+  QCoreApplication::processEvents();
+  game.app().advanceTo(20);  // the mission setup makes the block
+  game.view().follow();
+  const QImage image = log->viewport()->grab().toImage();
+  QRect block;
+  const int white = pixelsWhere(image.rect(), [&](QPoint p) {
+    const bool is = (image.pixel(p) & 0xFFFFFF) == 0xFFFFFF;
+    if (is) block |= QRect(p, QSize(1, 1));
+    return is;
+  });
+  EXPECT_EQ(white, block.width() * block.height()) << "white beside the block " << block.x() << "," << block.y();
+  EXPECT_EQ(block.width(), qRound(8 * ratio));
+  EXPECT_LE(std::abs(block.height() - 19 * ratio), 1.0);
+}
+
+// A plane is drawn from its full picture smoothed to the screen's pixels, not from a 40-pixel
+// one stretched: 60 by 60 of them on A - 1 at one and a half.
+TEST_F(QtScaledScreen, APlaneShowsItsPictureAtTheScreensPixels) {
+  const qreal ratio = qApp->devicePixelRatio();
+  if (ratio == std::floor(ratio)) GTEST_SKIP() << "needs a screen scaled by a fraction: QT_SCREEN_SCALE_FACTORS=1.5";
+  QtGame game(QtHost::Mode::Script);
+  const QRect plane = pixelRect(*game.form1().planes[0].Aereo);
+  const QRect onScreen(plane.topLeft() * ratio, plane.size() * ratio);
+  ASSERT_EQ(onScreen.size(), QSize(60, 60));
+  const QImage shown = game.view().grab().toImage().convertToFormat(QImage::Format_RGB32);
+  const QImage expected =
+      QImage(":/design/south.png").scaled(onScreen.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+          .convertToFormat(QImage::Format_RGB32);
+  // Below the sweep line along the board's top.
+  const int differing = pixelsWhere(QRect(0, 3, 60, 57), [&](QPoint p) {
+    return shown.pixel(onScreen.topLeft() + p) != expected.pixel(p);
+  });
+  EXPECT_EQ(differing, 0);
 }
 
 }  // namespace
