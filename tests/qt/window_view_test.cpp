@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "autopilot/autopilot.h"
+#include "platform/field.h"
 #include "platform/qt/text_positions.h"
 #include "qt_game.h"
 #include "../test_support.h"
@@ -212,13 +213,15 @@ TEST_F(QtView, RepaintingOnlyWhatChangedShowsWhatAFullRepaintShows) {
   Autopilot pilot(game.app(), 1);
   game.app().setQuietHook([&pilot] { pilot.act(); });
   // Planes come in, move, turn and land; the lines sweep; the panel follows the selection.
-  // A level's play, to its last landing but one: the screen closes at the last.
-  for (std::int64_t t = 0; t < 900'000 && game.form1().isOpen() && game.form1().Salvati->text != "1"; t += 60) {
+  // A level's play, to two landings or fewer before the last, at which the screen closes. The
+  // play draws from the time of day, and the autopilot may land two planes at one moment.
+  const auto toLand = [&game] { return toNumber(game.form1().Salvati->text).value_or(0); };
+  for (std::int64_t t = 0; t < 900'000 && game.form1().isOpen() && toLand() > 2; t += 60) {
     game.app().advanceTo(t);
     QCoreApplication::processEvents();
   }
   ASSERT_TRUE(game.form1().isOpen());
-  EXPECT_EQ(game.form1().Salvati->text, "1") << "the level was not played";
+  EXPECT_LE(toLand(), 2) << "the level was not played";
   game.app().setQuietHook(nullptr);
   // Paused, nothing changes any more; the views take over the last changes, then paint them.
   game.app().click(*game.form1().Label4);
