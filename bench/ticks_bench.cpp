@@ -14,11 +14,7 @@ namespace {
 // landed (hidden) on the cells where they came down. Only the two ticks measured run.
 void boardWith(Form1& form, int count) {
   for (const auto& timer : form.timers()) timer->stop();
-  while (static_cast<int>(form.planes.size()) < count) {
-    PlaneRecord record = form.planes.front();
-    record.Aereo = &form.addCopy(*record.Aereo, static_cast<int>(form.planes.size()));
-    form.planes.push_back(record);
-  }
+  while (static_cast<int>(form.planes.size()) < count) form.createPlane();
   for (std::size_t n = 0; n < form.planes.size(); ++n) {
     Element& sprite = *form.planes[n].Aereo;
     const int cell = static_cast<int>(n % board::kCellCount);

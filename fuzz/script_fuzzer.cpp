@@ -13,6 +13,7 @@
 
 #include "app/session.h"
 #include "platform/application.h"
+#include "platform/field.h"
 #include "platform/headless_host.h"
 
 namespace {
@@ -72,7 +73,7 @@ std::int64_t waitOf(std::string_view line) {
   if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
   if (line.empty() || line.front() == '#' || nextWord(line) != "wait") return 0;
   std::string_view ms = nextWord(line);
-  if (ms.empty() || ms.find_first_not_of("0123456789") != std::string_view::npos) return 0;
+  if (!tw::allDigits(ms)) return 0;
   ms.remove_prefix(std::min(ms.find_first_not_of('0'), ms.size()));
   if (ms.size() > 9) return kMaxVirtualMs + 1;
   std::int64_t value = 0;

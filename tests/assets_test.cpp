@@ -10,6 +10,8 @@
 namespace tw::test {
 namespace {
 
+using AssetsTest = GameTest;
+
 std::uint32_t le16(const std::string& b, std::size_t at) {
   return static_cast<std::uint8_t>(b[at]) | (static_cast<std::uint8_t>(b[at + 1]) << 8);
 }
@@ -67,7 +69,7 @@ bool fadesAtBothEnds(const Pcm& s, std::size_t ramp) {
   return true;
 }
 
-TEST(AssetsTest, CuesAreDistinctShortBalancedAndFaded) {
+TEST_F(AssetsTest, CuesAreDistinctShortBalancedAndFaded) {
   struct Cue {
     const char* event;
     double maxSeconds;

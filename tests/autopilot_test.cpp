@@ -7,15 +7,17 @@
 namespace tw::test {
 namespace {
 
+using Autopilot = GameTest;
+
 // The demo's run, its lines kept to the summaries.
 ScriptRun runDemo(std::vector<std::string> args) {
-  args.insert(args.begin(), {"--headless", "--demo", "--program-dir", TW_ASSETS_DIR});
+  args.insert(args.begin(), {"--headless", "--demo", "--program-dir", GameTest::programDir()});
   ScriptRun run = runCommandLine(args);
   std::erase_if(run.lines, [](const std::string& line) { return !line.starts_with("game "); });
   return run;
 }
 
-TEST(Autopilot, WinsTwentySeededGamesFromLevelOneAndTheMatchGameThroughEveryLevel) {
+TEST_F(Autopilot, WinsTwentySeededGamesFromLevelOneAndTheMatchGameThroughEveryLevel) {
   const ScriptRun run = runDemo({"--games", "20", "--time-of-day", "777"});
   EXPECT_EQ(run.status, 0) << run.err;
   ASSERT_EQ(run.lines.size(), 20u);
@@ -34,10 +36,10 @@ TEST(Autopilot, WinsTwentySeededGamesFromLevelOneAndTheMatchGameThroughEveryLeve
   EXPECT_TRUE(match.lines[0].ends_with("result Bravo!!!  You have completed the game")) << match.lines[0];
 }
 
-TEST(Autopilot, NeverWritesTheGameItsClicksReplayedGiveTheSameEventsAndAScriptHandsOver) {
+TEST_F(Autopilot, NeverWritesTheGameItsClicksReplayedGiveTheSameEventsAndAScriptHandsOver) {
   constexpr std::int64_t kPlayed = 400'000;  // level 1 and into level 2
   Game game;
-  Autopilot pilot(game.app, 1);
+  tw::Autopilot pilot(game.app, 1);
   std::string script;
   std::int64_t scripted = 0;
   pilot.onAction([&](const std::string& line) {
@@ -56,10 +58,32 @@ TEST(Autopilot, NeverWritesTheGameItsClicksReplayedGiveTheSameEventsAndAScriptHa
   const auto run = runScript("autopilot on\nwait 120000\nautopilot off\nprint Form1.CL\nwait 200000\nwindows\n"
                              "autopilot sometimes\n");
   EXPECT_EQ(run.err, "error: line 7: autopilot takes on or off, not 'sometimes'\n");
-  ASSERT_GE(run.lines.size(), 2u);
-  EXPECT_NE(run.lines.end()[-2], "Form1.CL = 1") << "the autopilot made no click";
+  // What line 4, the print, printed: the clicks the autopilot made in its two minutes.
+  ASSERT_GE(run.steps.size(), 5u);
+  ASSERT_EQ(run.steps[4].size(), 1u);
+  ASSERT_TRUE(run.steps[4][0].starts_with("Form1.CL = ")) << run.steps[4][0];
+  EXPECT_GE(std::stoi(run.steps[4][0].substr(11)), 2) << "the autopilot made no click";
   // Left alone, plane after plane runs dry or off the board.
   EXPECT_NE(std::find(run.lines.begin(), run.lines.end(), "open: Form2"), run.lines.end());
+}
+
+// A plane just come in on A - 1 has only A - 2 and B - 1 to leave by. Here the two older planes
+// could each land on one of them at the next step: planned before it, they would leave it none.
+TEST_F(Autopilot, PlansThePlaneOnTheEntryCellFirst) {
+  const Lines bringInTwo = {"wait 20",         "key Form1 P", "set Form1.NuovoVel 100", "set Form1.Nuovo.Interval 100",
+                            "set Form1.Nuovo.Enabled true", "wait 200", "set Form1.NuovoVel 20000",
+                            "set Form1.Nuovo.Interval 20000", "print Form1.AA = 2"};
+  // Plane 0 on A - 3 bound for A - 2, plane 1 on C - 1 bound for B - 1, plane 2 on A - 1.
+  const Lines placeThem = {"set Form1.Aereo(0).Top 1920",    "set Form1.AereoDir(0) n", "set Form1.AereoDest1(0) A",
+                           "set Form1.AereoDest2(0) 2",      "set Form1.Aereo(1).Left 1920", "set Form1.AereoDir(1) e",
+                           "set Form1.AereoDest1(1) B",      "set Form1.AereoDest2(1) 1", "set Form1.AereoDest1(2) I",
+                           "set Form1.AereoDest2(2) 9"};
+  // One movement step: the newcomer leaves by A - 2, plane 1 lands on B - 1, plane 0 waits its turn.
+  EXPECT_TRUE(plays(bringInTwo + placeThem +
+                        Lines{"key Form1 P", "autopilot on", "wait 6000", "print Form1.Posi(2) = A - 2",
+                              "print Form1.Aereo(1).Visible = false", "print Form1.Posi(0) = B - 3", "windows",
+                              "> windows = Form1"},
+                    {}, {"sound: 1", "sound: 4", "sound: 6", "sound: 7"}));
 }
 
 }  // namespace

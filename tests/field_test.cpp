@@ -3,11 +3,15 @@
 
 #include "game/board.h"
 #include "platform/field.h"
+#include "test_support.h"
 
 namespace tw {
 namespace {
 
-TEST(FieldText, NumbersReadBackAsTheirShortestTextAndPlaneNumbersAreSixteenBitRoundedHalfToEven) {
+using FieldText = test::GameTest;
+using BoardCells = test::GameTest;
+
+TEST_F(FieldText, NumbersReadBackAsTheirShortestTextAndPlaneNumbersAreSixteenBitRoundedHalfToEven) {
   const std::pair<double, const char*> cases[] = {
       {*toNumber("11") + 1, "12"},   {*toNumber("0") - 10, "-10"},  {*toNumber(" 2.5 ") * 2, "5"},
       {0.1, "0.1"},                  {6110.0f, "6110"},             {100000.0, "100000"},
@@ -27,7 +31,7 @@ TEST(FieldText, NumbersReadBackAsTheirShortestTextAndPlaneNumbersAreSixteenBitRo
   EXPECT_EQ(toLower("A - 1"), "a - 1");
 }
 
-TEST(BoardCells, EveryCellOriginNamesItsCellAndNoOtherPointDoes) {
+TEST_F(BoardCells, EveryCellOriginNamesItsCellAndNoOtherPointDoes) {
   for (int c = 1; c <= 9; ++c) {
     for (int r = 1; r <= 9; ++r) {
       const auto cell = board::cellAt(board::columnLeft(c), board::rowTop(r));

@@ -4,7 +4,11 @@
 namespace tw::test {
 namespace {
 
-TEST(GameScreen, OpensOnLevelOneAsDesignedUndoesAnyResizeAndClosingShowsTheMainMenu) {
+using GameScreen = GameTest;
+using Selection = GameTest;
+using MessageLog = GameTest;
+
+TEST_F(GameScreen, OpensOnLevelOneAsDesignedUndoesAnyResizeAndClosingShowsTheMainMenu) {
   EXPECT_TRUE(plays({"> open: Form1", "> sound: 4", "> sound: 1", "print Form1.LV = 1", "print Form1.CL = 1",
                      "print Form1.Salvati = 5", "print Form1.PO = A - 1", "print Form1.AT = 250",
                      "print Form1.Picture1.Visible = true", "print Form1.Plane = 0", "print Form1.Selezionato = 0",
@@ -30,7 +34,7 @@ Lines pausable(const std::string& state) {
   return prints;
 }
 
-TEST(GameScreen, TheClockStandsStillWhilePausedAndPauseStopsItsEightTimers) {
+TEST_F(GameScreen, TheClockStandsStillWhilePausedAndPauseStopsItsEightTimers) {
   EXPECT_TRUE(plays({"wait 2999", "print Form1.TM = 2", "wait 1", "print Form1.TM = 3", "click Form1.Label4",
                      "wait 5000", "print Form1.TM = 3", "click Form1.Label4", "wait 999", "print Form1.TM = 3",
                      "wait 1", "print Form1.TM = 4"},
@@ -47,7 +51,7 @@ TEST(GameScreen, TheClockStandsStillWhilePausedAndPauseStopsItsEightTimers) {
 }
 
 // Plane 1 comes in on A - 1 at 20010 ms while plane 0 reaches A - 5 on its fourth step.
-TEST(Selection, TheClickedPlaneFillsTheInfoPanelWhichThenFollowsIt) {
+TEST_F(Selection, TheClickedPlaneFillsTheInfoPanelWhichThenFollowsIt) {
   EXPECT_TRUE(plays({"wait 20010", "set Form1.AereoDir(1) e", "set Form1.AereoDest1(1) G", "set Form1.AereoDest2(1) 3",
                      "set Form1.CL 7", "click Form1.Aereo(1)", "> sound: 4", "print Form1.CL = 8",
                      "print Form1.Plane = 1", "print Form1.Dir(1) = Est", "print Form1.Dest(1) = G - 3",
@@ -61,7 +65,7 @@ TEST(Selection, TheClickedPlaneFillsTheInfoPanelWhichThenFollowsIt) {
                     {}, {"sound: 1"}));
 }
 
-TEST(MessageLog, TheSetupMakesTheCaretABlockThatStaysAndEachAppendMovesToTheEnd) {
+TEST_F(MessageLog, TheSetupMakesTheCaretABlockThatStaysAndEachAppendMovesToTheEnd) {
   const std::string briefing = "New message: Mission level 1. Land 5 airplanes.\\r\\n";
   EXPECT_TRUE(plays({"print Form1.Text1.CaretWidth = 0", "print Form1.Text1.CaretHeight = 19", "wait 10",
                      "print Form1.Text1.CaretWidth = 8", "print Form1.Text1.CaretHeight = 19",

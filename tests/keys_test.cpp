@@ -7,20 +7,21 @@
 namespace tw::test {
 namespace {
 
+using Keys = GameTest;
+
 // What a key or its click may change on the game screen.
 constexpr const char* kScreen =
     "wait 200\nprint Form1.CL\nprint Form1.Label4\nprint Form1.AereoDir(0)\nprint Form1.Aereo(0).Picture\n"
     "print Form1.Salvati\nwindows\n";
 
-TEST(Keys, EachGameScreenKeyDoesWhatItsButtonsClickDoes) {
+TEST_F(Keys, EachGameScreenKeyDoesWhatItsButtonsClickDoes) {
   for (const auto& [key, click] : std::vector<std::pair<std::string, std::string>>{
            {"Up", "DestAereo(0)"}, {"Down", "DestAereo(1)"}, {"Left", "DestAereo(2)"}, {"Right", "DestAereo(3)"},
            {"Return", "Label1"}, {"Enter", "Label1"}, {"L", "Label1"}, {"P", "Label4"}, {"Space", "Label4"},
            {"Ctrl+S", "Label2"}, {"Ctrl+O", "Label3"}}) {
-    // A program folder with the game's pictures and cues, where saves may go.
-    TempDir dir;
-    std::filesystem::create_directory_symlink(TW_ASSETS_DIR "/Plane", dir.path() + "/Plane");
-    const auto run = [&dir](const std::string& script) { return runScript(script, {"--program-dir", dir.path()}); };
+    // No save left over from the key before.
+    std::filesystem::remove(programDir() + "/Save.ini");
+    const auto run = [](const std::string& script) { return runScript(script); };
     const auto byKey = run("wait 20\nkey Form1 " + key + "\n" + kScreen);
     const auto byClick = run("wait 20\nclick Form1." + click + "\n" + kScreen);
     // A landing on the wrong cell ends the game either way, and the screen is gone.
@@ -34,7 +35,7 @@ TEST(Keys, EachGameScreenKeyDoesWhatItsButtonsClickDoes) {
             runScript(hidePanel + kScreen).lines);
 }
 
-TEST(Keys, TabClicksTheNextShownPlaneAndMinimisingPausesForGood) {
+TEST_F(Keys, TabClicksTheNextShownPlaneAndMinimisingPausesForGood) {
   // Paused, nothing moves or collides: three more planes come in on A - 1.
   EXPECT_TRUE(plays({"wait 20", "key Form1 P", "set Form1.NuovoVel 100", "set Form1.Nuovo.Interval 100",
                      "set Form1.Nuovo.Enabled true", "wait 300", "set Form1.Nuovo.Enabled false",
@@ -47,7 +48,7 @@ TEST(Keys, TabClicksTheNextShownPlaneAndMinimisingPausesForGood) {
                      "minimize Form1", "print Form1.Label4 = >", "key Form1 P", "print Form1.Label4 = ||"}));
 }
 
-TEST(Keys, MenusMoveAFramePressItWithEnterOrSpaceAndCtrlQEndsTheProgram) {
+TEST_F(Keys, MenusMoveAFramePressItWithEnterOrSpaceAndCtrlQEndsTheProgram) {
   EXPECT_TRUE(plays(kMenu + Lines{"key Form2 Down", "key Form2 Down", "key Form2 Return", "> open: Form5", "windows",
                                   "> windows = Form2 Form5", "key Form5 Escape", "> close: Form5", "key Form2 Down",
                                   "key Form2 Down", "key Form2 Space", "> open: Form4", "windows",
@@ -65,9 +66,7 @@ TEST(Keys, MenusMoveAFramePressItWithEnterOrSpaceAndCtrlQEndsTheProgram) {
                                   "> close: Form2", "> exit"}));
 }
 
-TEST(Keys, MuteIsKeptForThePlayerAcrossRunsAndStillReportsCues) {
-  TempDir config;
-  ScopedEnv xdg("XDG_CONFIG_HOME", config.path().c_str());
+TEST_F(Keys, MuteIsKeptForThePlayerAcrossRunsAndStillReportsCues) {
   EXPECT_TRUE(plays({"print Program.Muted = false", "key Form1 M", "print Program.Muted = true",
                      "print Form1.Caption = Tarmac Warden - an air traffic control game by the Tarmac Warden "
                      "developers (muted)",

@@ -6,9 +6,13 @@
 namespace tw::test {
 namespace {
 
+using LevelCompletion = GameTest;
+using MainMenu = GameTest;
+using HelpWindow = GameTest;
+
 const Lines kLevelDone = {"> open: Form3", "> open: Form2", "> sound: 8", "> close: Form1", "> close: Form2"};
 
-TEST(LevelCompletion, TheLastLandingEndsTheLevelContinueOpensTheNextAndTheMatchGameLeadsToLevelOne) {
+TEST_F(LevelCompletion, TheLastLandingEndsTheLevelContinueOpensTheNextAndTheMatchGameLeadsToLevelOne) {
   // Plane 0 stands on A - 1; its destination becomes that cell, and it lands there.
   EXPECT_TRUE(plays(Lines{"wait 20", "set Form1.Salvati 1", "set Form1.AereoDest1(0) a", "set Form1.AereoDest2(0) 1",
                           "wait 5", "click Form1.Label1", "> sound: 6", "print Form1.Salvati = 0", "wait 1"} +
@@ -30,8 +34,27 @@ TEST(LevelCompletion, TheLastLandingEndsTheLevelContinueOpensTheNextAndTheMatchG
                          "sound: 8", "close: Form1", "close: Form2"}));
 }
 
+// The next-level window starts its animation afresh at every opening, not only at a run's first.
+TEST_F(LevelCompletion, EveryLevelChangeOfARunAnimatesAsLongAsTheFirst) {
+  std::string script;
+  for (int change = 0; change < 3; ++change) {
+    script += "wait 20\nset Form1.Salvati 0\nwait 1\nprint Form3.Passo\nclick Form3.Label1\nwait 5000\n";
+  }
+  const auto run = runScript(script + "print Form1.LV\n");
+  Lines steps;
+  std::vector<int> ticks;  // per opening, the animation's ticks
+  for (const auto& line : run.lines) {
+    if (line == "open: Form3") ticks.push_back(0);
+    if (line == "sound: 2" && !ticks.empty()) ++ticks.back();
+    if (line.starts_with("Form3.Passo = ")) steps.push_back(line);
+  }
+  EXPECT_EQ(steps, Lines(3, "Form3.Passo = 10"));
+  EXPECT_EQ(ticks, std::vector<int>(3, 30));
+  EXPECT_EQ(run.lines.back(), "Form1.LV = 4");
+}
+
 // A count below one, or a level past the boss level, ends the level; nothing else does.
-TEST(LevelCompletion, OnlyACountBelowOneOrALevelPastTheLastEndsTheLevelAndAfterTheBossTheGameIsComplete) {
+TEST_F(LevelCompletion, OnlyACountBelowOneOrALevelPastTheLastEndsTheLevelAndAfterTheBossTheGameIsComplete) {
   for (const auto& [level, toLand, next] :
        {std::tuple{"1", "0", "2"}, std::tuple{"3", "-3", "4"}, std::tuple{"1", "0.5", "2"}, std::tuple{"12", "30", "13"},
         std::tuple{"1", "1", ""}, std::tuple{"11", "7", ""}, std::tuple{"1", "", ""}, std::tuple{"1", "x", ""}}) {
@@ -49,7 +72,7 @@ TEST(LevelCompletion, OnlyACountBelowOneOrALevelPastTheLastEndsTheLevelAndAfterT
   EXPECT_EQ(animating, Lines{"false"});
 }
 
-TEST(MainMenu, OpensWithCueEightShowsItsEntriesAndIsDisabledBehindTheHelpOrTheChooser) {
+TEST_F(MainMenu, OpensWithCueEightShowsItsEntriesAndIsDisabledBehindTheHelpOrTheChooser) {
   EXPECT_TRUE(plays(kMenu + Lines{"print Form2.Caption = Tarmac Warden",
                                   "print Form2.LET(2) = Tarmac Warden 1.00 - 2026",
                                   "print Form2.Label1 = New game (Normal Game)",
@@ -65,7 +88,7 @@ TEST(MainMenu, OpensWithCueEightShowsItsEntriesAndIsDisabledBehindTheHelpOrTheCh
 }
 
 // Each entry that starts a game: the animation runs at once, then the level is set up.
-TEST(MainMenu, EveryWayToStartAGameRunsTheAnimationThenTheChosenLevel) {
+TEST_F(MainMenu, EveryWayToStartAGameRunsTheAnimationThenTheChosenLevel) {
   for (const Lines& way : {Lines{"Form2.Label1", "1", "5"}, Lines{"Form2.Label2", "0", "1000"},
                           Lines{"Form5.XX(9)", "10", "35"}, Lines{"Form5.XX(10)", "11", "39"}}) {
     const std::string &entry = way[0], &level = way[1], &toLand = way[2];
@@ -83,7 +106,7 @@ TEST(MainMenu, EveryWayToStartAGameRunsTheAnimationThenTheChosenLevel) {
   }
 }
 
-TEST(HelpWindow, HoldsTheTitleAndTheUsageLinesAsWritten) {
+TEST_F(HelpWindow, HoldsTheTitleAndTheUsageLinesAsWritten) {
   const std::string& text = helpText();
   EXPECT_EQ(text.rfind("Tarmac Warden 1.00\r\n", 0), 0u);
   EXPECT_NE(text.find("\r\n\r\nYour mission is to land the aircraft in the correct \r\ncoordinates.\r\n\r\n"

@@ -7,7 +7,9 @@
 namespace tw::test {
 namespace {
 
-TEST(PlaneBookkeeping, APlaneAScriptMovesOrShowsIsNamedAndCollides) {
+using PlaneBookkeeping = GameTest;
+
+TEST_F(PlaneBookkeeping, APlaneAScriptMovesOrShowsIsNamedAndCollides) {
   // At 20100 ms plane 0 flies on A - 5 and plane 1 has just come in on A - 1.
   const Lines twoPlanes{"wait 20100"};
   EXPECT_TRUE(plays(twoPlanes + Lines{"set Form1.Aereo(1).Top 1920", "wait 2", "print Form1.Posi(1) = A - 3",
@@ -22,7 +24,7 @@ TEST(PlaneBookkeeping, APlaneAScriptMovesOrShowsIsNamedAndCollides) {
 
 // Plane pictures are read at every turn; a file looked at before is only read again once it
 // changed, so a change must be seen at once.
-TEST(PlaneBookkeeping, APictureFileChangedOnDiskIsSeenAtTheNextLoad) {
+TEST_F(PlaneBookkeeping, APictureFileChangedOnDiskIsSeenAtTheNextLoad) {
   TempDir dir;
   const std::string path = dir.path() + "/s.jpg";
   HeadlessHost host;

@@ -8,9 +8,11 @@
 namespace tw::test {
 namespace {
 
+using ProgramFolder = GameTest;
+
 namespace fs = std::filesystem;
 
-TEST(ProgramDir, PrefersAPlaneFolderBesideTheExecutableThenTheInstalledDataButNoPlainFile) {
+TEST_F(ProgramFolder, PrefersAPlaneFolderBesideTheExecutableThenTheInstalledDataButNoPlainFile) {
   TempDir root;
   const fs::path bin = fs::path(root.path()) / "usr" / "bin";
   const fs::path data = fs::path(root.path()) / "usr" / "share" / "tarmac-warden";
@@ -20,12 +22,12 @@ TEST(ProgramDir, PrefersAPlaneFolderBesideTheExecutableThenTheInstalledDataButNo
   EXPECT_EQ(locateProgramDir(bin.string(), "../share/tarmac-warden").path, bin.string());
 
   fs::create_directories(data / "Plane");
-  const ProgramDir installed = locateProgramDir(bin.string(), "../share/tarmac-warden");
+  const tw::ProgramDir installed = locateProgramDir(bin.string(), "../share/tarmac-warden");
   EXPECT_TRUE(fs::path(installed.path) == data && installed.installed) << installed.path;
 
   // An unpacked or freshly built game keeps its pictures beside it, and may save there.
   fs::create_directories(bin / "Plane");
-  const ProgramDir portable = locateProgramDir(bin.string(), "../share/tarmac-warden");
+  const tw::ProgramDir portable = locateProgramDir(bin.string(), "../share/tarmac-warden");
   EXPECT_TRUE(portable.path == bin.string() && !portable.installed) << portable.path;
   // A plain file named Plane is no picture folder.
   const fs::path lone = fs::path(root.path()) / "bin";

@@ -13,11 +13,15 @@
 namespace tw::test {
 namespace {
 
+using SavedGame = GameTest;
+using SaveFile = GameTest;
+using SaveLocation = GameTest;
+
 namespace fs = std::filesystem;
 
 std::vector<std::string> in(const TempDir& dir) { return {"--program-dir", dir.path()}; }
 
-TEST(SavedGame, SaveThenLoadRestoresTheFourCountersLeavesOneBriefingAndSavedMeansItLoadsBack) {
+TEST_F(SavedGame, SaveThenLoadRestoresTheFourCountersLeavesOneBriefingAndSavedMeansItLoadsBack) {
   TempDir dir;
   const std::string briefing = "print Form1.Text1 = New message: Mission level 3. Land 4 airplanes.\\r\\n";
   EXPECT_TRUE(plays({"wait 20", "set Form1.LV 3", "set Form1.CL 17", "set Form1.TM 245", "set Form1.Salvati 4",
@@ -37,7 +41,7 @@ TEST(SavedGame, SaveThenLoadRestoresTheFourCountersLeavesOneBriefingAndSavedMean
                     in(dir)));
 }
 
-TEST(SavedGame, UnquotedFieldsLoadAnEmptyCountToLandLoadsAsFiveAndADoneLevelLeadsToAFullNextOne) {
+TEST_F(SavedGame, UnquotedFieldsLoadAnEmptyCountToLandLoadsAsFiveAndADoneLevelLeadsToAFullNextOne) {
   TempDir dir;
   writeFile(dir.path() + "/Save.ini", "2, 4 ,60,\r\n");
   EXPECT_TRUE(plays({"click Form1.Label3", "wait 100", "> message: Are you ready?", "print Form1.LV = 2",
@@ -52,7 +56,7 @@ TEST(SavedGame, UnquotedFieldsLoadAnEmptyCountToLandLoadsAsFiveAndADoneLevelLead
                               "close: Form2", "sound: 2", "open: Form1", "sound: 4", "sound: 1", "close: Form3"}));
 }
 
-TEST(SavedGame, AMissingOrDamagedFileChangesNothing) {
+TEST_F(SavedGame, AMissingOrDamagedFileChangesNothing) {
   const Lines state = {"print Form1.LV = 1", "print Form1.CL = 1", "print Form1.TM = 0", "print Form1.Salvati = 5",
                        "print Form1.Text1 = New message: Mission level 1. Land 5 airplanes.\\r\\n",
                        "print Form1.Caricato = 0", "print Form1.Start = false", "print Form1.Act = true",
@@ -69,7 +73,7 @@ TEST(SavedGame, AMissingOrDamagedFileChangesNothing) {
   }
 }
 
-TEST(SavedGame, AFailedSaveSaysSoAndKeepsWhatWasThere) {
+TEST_F(SavedGame, AFailedSaveSaysSoAndKeepsWhatWasThere) {
   TempDir dir;
   // A folder in the file's place cannot be replaced by a file, even by root.
   fs::create_directory(dir.path() + "/Save.ini");
@@ -79,7 +83,7 @@ TEST(SavedGame, AFailedSaveSaysSoAndKeepsWhatWasThere) {
   EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 1);  // no temporary file left
 }
 
-TEST(SavedGame, LoadGameFromTheMenuOpensTheScreenAndLoadsOrSaysWhyNot) {
+TEST_F(SavedGame, LoadGameFromTheMenuOpensTheScreenAndLoadsOrSaysWhyNot) {
   for (const bool saved : {true, false}) {
     TempDir dir;
     if (saved) writeFile(dir.path() + "/Save.ini", "\"6\",\"3\",\"80\",\"9\"\r\n");
@@ -95,7 +99,7 @@ TEST(SavedGame, LoadGameFromTheMenuOpensTheScreenAndLoadsOrSaysWhyNot) {
   }
 }
 
-TEST(SaveFile, WritesOneQuotedLineReadsWhatItWroteAndMoreAndRefusesDamagedContent) {
+TEST_F(SaveFile, WritesOneQuotedLineReadsWhatItWroteAndMoreAndRefusesDamagedContent) {
   EXPECT_EQ(savedGameLine({"3", "17", "245", "4"}), "\"3\",\"17\",\"245\",\"4\"\r\n");
   const std::vector<std::pair<std::string, SavedCounters>> accepted = {
       {"\"3\",\"17\",\"245\",\"4\"\r\n", {"3", "17", "245", "4"}}, {"\"11\",\"0\",\"0\",\"\"\r\n", {"11", "0", "0", ""}},
@@ -117,7 +121,7 @@ TEST(SaveFile, WritesOneQuotedLineReadsWhatItWroteAndMoreAndRefusesDamagedConten
   }
 }
 
-TEST(SaveFile, ReadsNoMoreThanFourKibibytesTellsMissingFromUnreadableAndWritesOnlyWhatLoadsBack) {
+TEST_F(SaveFile, ReadsNoMoreThanFourKibibytesTellsMissingFromUnreadableAndWritesOnlyWhatLoadsBack) {
   TempDir dir;
   const std::string path = dir.path() + "/Save.ini";
   std::string content = savedGameLine({"3", "17", "245", "4"});
@@ -150,7 +154,7 @@ TEST(SaveFile, ReadsNoMoreThanFourKibibytesTellsMissingFromUnreadableAndWritesOn
   EXPECT_EQ(std::distance(fs::directory_iterator(dir.path() + "/deeper"), {}), 1);
 }
 
-TEST(SaveFile, ASaveGoesThroughALinkRespectsWriteProtectionAndClearsOldLeftovers) {
+TEST_F(SaveFile, ASaveGoesThroughALinkRespectsWriteProtectionAndClearsOldLeftovers) {
   TempDir dir;
   const std::string target = dir.path() + "/real.ini";
   const std::string link = dir.path() + "/Save.ini";
@@ -181,7 +185,7 @@ std::string pathFor(const std::string& programDir, bool installedData = false) {
 
 // Beside the program when it may write there; never into the shared data of an installed
 // game, even as root; else the player's data folder.
-TEST(SaveLocation, TheProgramFolderWhenWritableElseThePlayersDataFolder) {
+TEST_F(SaveLocation, TheProgramFolderWhenWritableElseThePlayersDataFolder) {
   TempDir program, data, home;
   ScopedEnv homeVar("HOME", home.path().c_str());
   {
@@ -198,7 +202,7 @@ TEST(SaveLocation, TheProgramFolderWhenWritableElseThePlayersDataFolder) {
   }
 }
 
-TEST(SaveLocation, AReadOnlyProgramFolderSendsSavesAwayButItsOwnSaveComesFirst) {
+TEST_F(SaveLocation, AReadOnlyProgramFolderSendsSavesAwayButItsOwnSaveComesFirst) {
   if (geteuid() == 0) GTEST_SKIP() << "root may write into any folder, so none is read-only here";
   TempDir program, data;
   ScopedEnv xdg("XDG_DATA_HOME", data.path().c_str());

@@ -15,7 +15,7 @@ class TimerWindow : public Window {
   void build() override {}
 };
 
-class SchedulerTest : public ::testing::Test {
+class SchedulerTest : public GameTest {
  protected:
   explicit SchedulerTest(int resolution = 1) : app(host, AppOptions{resolution, "."}) {}
 

@@ -9,7 +9,11 @@
 namespace tw::test {
 namespace {
 
-TEST(ScriptRunner, PrintsTimeWindowsAndEscapedValuesKeepsTheInsertionPointInsideAndErrorsNameTheLine) {
+using ScriptRunner = GameTest;
+using ClickAt = GameTest;
+using CommandLine = GameTest;
+
+TEST_F(ScriptRunner, PrintsTimeWindowsAndEscapedValuesKeepsTheInsertionPointInsideAndErrorsNameTheLine) {
   EXPECT_TRUE(plays({"# a comment", "", "time", "> time = 0", "wait 250", "time", "> time = 250", "windows",
                      "> windows = Form1", "set Form1.LV a\\b\r", "print Form1.LV = a\\\\b", "set Form1.DT a - 1",
                      "print Form1.DT = a - 1", "set Form1.Caricato 1", "print Form1.Caricato = 1",
@@ -64,7 +68,7 @@ TEST(ScriptRunner, PrintsTimeWindowsAndEscapedValuesKeepsTheInsertionPointInside
 
 // A click at a point reaches what the player's mouse would reach there: the topmost shown,
 // enabled element that takes clicks, never a star or a sweep line.
-TEST(ClickAt, ReachesThePlaneThroughStarsAndSweepLinesAndNothingElse) {
+TEST_F(ClickAt, ReachesThePlaneThroughStarsAndSweepLinesAndNothingElse) {
   const Lines plane0 = {"click-at Form1 1020 1020"};  // the centre of plane 0 on A - 1
   EXPECT_TRUE(plays(Lines{"wait 20", "set Form1.Stars(50).Left 950", "set Form1.Stars(50).Top 900"} + plane0 +
                     Lines{"> sound: 4", "print Form1.CL = 2", "set Form1.Lin5.Left 1015", "set Form1.Ln6.Top 1015"} +
@@ -77,7 +81,7 @@ TEST(ClickAt, ReachesThePlaneThroughStarsAndSweepLinesAndNothingElse) {
                                   "> close: Form4", "click-at Form2 2407 1027", "> open: Form3", "> close: Form2"}));
 }
 
-TEST(CommandLine, AcceptsTheDocumentedOptionsRejectsBadOnesAndWithNoDisplaySaysTryHeadless) {
+TEST_F(CommandLine, AcceptsTheDocumentedOptionsRejectsBadOnesAndWithNoDisplaySaysTryHeadless) {
   const auto parsed = parseCommandLine({"--headless", "--script", "-", "--timer-resolution", "1",
                                         "--time-of-day", "86399", "--program-dir", TW_ASSETS_DIR});
   ASSERT_EQ(parsed.error, "");

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iostream>
 #include <sstream>
+#include <stdexcept>
 
 #include "app/demo.h"
 #include "game/game_windows.h"
@@ -60,7 +61,9 @@ std::string indented(const Lines& lines) {
 ScriptRun runScript(const std::string& script, std::vector<std::string> args, const Runner& runner) {
   Lines full = {"--headless", "--script", "-"};
   if (std::ranges::find(args, "--timer-resolution") == args.end()) full.insert(full.end(), {"--timer-resolution", "1"});
-  if (std::ranges::find(args, "--program-dir") == args.end()) full.insert(full.end(), {"--program-dir", TW_ASSETS_DIR});
+  if (std::ranges::find(args, "--program-dir") == args.end()) {
+    full.insert(full.end(), {"--program-dir", GameTest::programDir()});
+  }
   return runCommandLine(full + args, script, runner);
 }
 
@@ -134,7 +137,7 @@ Lines operator+(Lines a, const Lines& b) {
   return a;
 }
 
-Game::Game() : app(host, AppOptions{1, TW_ASSETS_DIR}) {
+Game::Game() : app(host, AppOptions{1, GameTest::programDir()}) {
   app.setEventSink([this](const std::string& line) { events.push_back(line); });
   addGameWindows(app);
   startGame(app);
@@ -166,6 +169,25 @@ TempDir::TempDir() {
 TempDir::~TempDir() {
   std::error_code ignored;
   std::filesystem::remove_all(path_, ignored);
+}
+
+GameTest* GameTest::running_ = nullptr;
+
+GameTest::GameTest() : programDir_(root_.path() + "/program") {
+  namespace fs = std::filesystem;
+  for (const char* dir : {"/program", "/home", "/config", "/data"}) fs::create_directory(root_.path() + dir);
+  fs::create_directory_symlink(TW_ASSETS_DIR "/Plane", programDir_ + "/Plane");
+  home_.emplace("HOME", (root_.path() + "/home").c_str());
+  config_.emplace("XDG_CONFIG_HOME", (root_.path() + "/config").c_str());
+  data_.emplace("XDG_DATA_HOME", (root_.path() + "/data").c_str());
+  running_ = this;
+}
+
+GameTest::~GameTest() { running_ = nullptr; }
+
+const std::string& GameTest::programDir() {
+  if (running_ == nullptr) throw std::logic_error("the game runs only inside a test's own folders (GameTest)");
+  return running_->programDir_;
 }
 
 }  // namespace tw::test

@@ -31,7 +31,7 @@ struct ScriptRun {
 using Runner = std::function<int(const CommandLine&, std::ostream&, std::ostream&)>;
 
 // Runs a script as `tarmac-warden --headless --script -` would, at --timer-resolution 1 and with
-// the project's assets as the program folder unless `args` says otherwise.
+// the running test's program folder unless `args` says otherwise.
 ScriptRun runScript(const std::string& script, std::vector<std::string> args = {}, const Runner& runner = {});
 // A run as the command line says (the demo with no display, or a script), `input` on standard input.
 ScriptRun runCommandLine(const std::vector<std::string>& args, const std::string& input = "", const Runner& runner = {});
@@ -66,7 +66,8 @@ class TestHost : public HeadlessHost {
 // each of `names` would show goes to `noted`, the values of one box joined by spaces.
 Runner notingAtMessages(Lines& noted, Lines names);
 
-// A game in-process: the windows of the game on the headless host, Form1 opened at time 0.
+// A game in-process, in the running test's program folder: the windows of the game on the
+// headless host, Form1 opened at time 0.
 struct Game {
   Game();
   HeadlessHost host;
@@ -98,6 +99,26 @@ class TempDir {
 
  private:
   std::string path_;
+};
+
+// Every test's own program, config and data folders, made fresh for it: the program folder
+// holds the game's pictures and cues, and whatever a run saves or keeps stays in the three.
+// Each suite is another name for it (`using Keys = GameTest;`).
+class GameTest : public ::testing::Test {
+ public:
+  // The running test's program folder; scripts and games start there. Asked outside a test,
+  // it throws, so no run falls back on the source tree.
+  static const std::string& programDir();
+
+ protected:
+  GameTest();
+  ~GameTest() override;
+
+ private:
+  TempDir root_;
+  std::string programDir_;
+  std::optional<ScopedEnv> home_, config_, data_;
+  static GameTest* running_;
 };
 
 }  // namespace tw::test

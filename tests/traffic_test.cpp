@@ -5,7 +5,9 @@
 namespace tw::test {
 namespace {
 
-TEST(Traffic, FirstStepsComeAtTheScreensPaceThenAtTheLevelsAndPastPlane32767NoSpawn) {
+using Traffic = GameTest;
+
+TEST_F(Traffic, FirstStepsComeAtTheScreensPaceThenAtTheLevelsAndPastPlane32767NoSpawn) {
   for (const auto& [level, vel, nuovo] : {std::tuple{1, 5000, 20000}, std::tuple{11, 2000, 10000}}) {
     // Plane 0 waits on E1 burning fuel, out of the way of the new planes.
     EXPECT_TRUE(plays({"set Form1.LV " + std::to_string(level), "wait 11", "set Form1.AereoDir(0) x",
@@ -24,7 +26,7 @@ TEST(Traffic, FirstStepsComeAtTheScreensPaceThenAtTheLevelsAndPastPlane32767NoSp
 
 // Column, then row, right after reseeding from the time of day: plane 0's at the setup's Desti
 // tick (11 ms), plane 1's at its spawn (20010 ms).
-TEST(Traffic, DestinationsAreDrawnColumnThenRowFromTheTimeOfDay) {
+TEST_F(Traffic, DestinationsAreDrawnColumnThenRowFromTheTimeOfDay) {
   for (const auto& [timeOfDay, first, plane1] : std::vector<std::tuple<std::string, std::string, std::string>>{
            {"0", "B - 7", "G - 4"}, {"3600", "A - 8", "I - 5"}}) {
     EXPECT_TRUE(plays({"wait 11", "print Form1.AereoDest1(0) = " + first.substr(0, 1),
@@ -42,7 +44,7 @@ TEST(Traffic, DestinationsAreDrawnColumnThenRowFromTheTimeOfDay) {
 }
 
 // The landings and the pace of each level: written by the setup, held by every collision tick.
-TEST(Traffic, EachLevelSetsItsLandingsAndPaceAndTheCollisionTickHoldsThePace) {
+TEST_F(Traffic, EachLevelSetsItsLandingsAndPaceAndTheCollisionTickHoldsThePace) {
   const char* const rows[][3] = {{"1000", "20000", "5000"}, {"5", "20000", "5000"},  {"8", "19000", "4700"},
                                  {"12", "18000", "4400"},   {"15", "17000", "4100"}, {"18", "16000", "3900"},
                                  {"21", "15000", "3600"},   {"25", "14000", "3300"}, {"28", "13000", "3000"},
@@ -63,7 +65,7 @@ TEST(Traffic, EachLevelSetsItsLandingsAndPaceAndTheCollisionTickHoldsThePace) {
   }
 }
 
-TEST(Traffic, HeadingButtonsSteerLandingHidesThePlaneAndAPlaneMovedOrLandedIsNamedAtTheNextTick) {
+TEST_F(Traffic, HeadingButtonsSteerLandingHidesThePlaneAndAPlaneMovedOrLandedIsNamedAtTheNextTick) {
   EXPECT_TRUE(plays({"wait 11", "set Form1.Aereo(0).Left 3120", "click Form1.DestAereo(2)", "> sound: 7",
                      "print Form1.AereoDir(0) = e", "print Form1.Dir(0) = Est", "print Form1.Aereo(0).Picture = e.jpg",
                      "wait 1", "print Form1.DI = Est", "wait 4998", "> sound: 1", "print Form1.Aereo(0).Left = 2520",
@@ -90,7 +92,7 @@ TEST(Traffic, HeadingButtonsSteerLandingHidesThePlaneAndAPlaneMovedOrLandedIsNam
 // After a game over the menu stays, alone.
 const Lines kMenuStays = {"wait 1000", "windows", "> windows = Form2"};
 
-TEST(Traffic, EachGameOverShowsOneMessageThenTheMenu) {
+TEST_F(Traffic, EachGameOverShowsOneMessageThenTheMenu) {
   // Left alone, plane 0 leaves row 9 on its ninth step.
   EXPECT_TRUE(plays(Lines{"wait 45009", "print Form1.Aereo(0).Visible = true", "wait 1"} + kCrash + kMenuStays, {},
                     {"sound: 1"}));
@@ -129,7 +131,7 @@ const Lines kParked = Lines{"wait 11"} + place(0, 9, 9, "x");
 // One movement tick, then one position and collision tick.
 const Lines kStep = {"set Form1.Act.Interval 1", "wait 2"};
 
-TEST(Traffic, SwapsAndHiddenPlanesPassOneSpotCollidesAnEdgeCrashHidesThePlaneFirstAndFuelStopsTheStep) {
+TEST_F(Traffic, SwapsAndHiddenPlanesPassOneSpotCollidesAnEdgeCrashHidesThePlaneFirstAndFuelStopsTheStep) {
   for (int off : {0, 17}) {  // a spot off the cells counts too
     Lines shown;
     // Plane 2 swaps with plane 1; plane 3 arrives where plane 4 has landed.

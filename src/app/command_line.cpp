@@ -9,7 +9,7 @@ namespace tw {
 namespace {
 
 std::optional<int> wholeIn(const std::string& text, int low, int high) {
-  if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos) return std::nullopt;
+  if (!allDigits(text)) return std::nullopt;
   const auto n = toInt32(text);
   if (!n || *n < low || *n > high) return std::nullopt;
   return *n;

@@ -34,9 +34,7 @@ bool isKeyName(std::string_view key) {
     if (key.starts_with(modifier)) key.remove_prefix(modifier.size());
   }
   if (key.size() == 1) return (key[0] >= 'A' && key[0] <= 'Z') || (key[0] >= '0' && key[0] <= '9');
-  if (key.size() >= 2 && key.size() <= 3 && key[0] == 'F' && key.find_first_not_of("0123456789", 1) == std::string_view::npos) {
-    return true;
-  }
+  if (key.size() <= 3 && key.starts_with('F') && allDigits(key.substr(1))) return true;
   for (std::string_view named : {"Up", "Down", "Left", "Right", "Return", "Enter", "Space", "Tab", "Escape",
                                  "Backspace", "Delete", "Insert", "Home", "End", "PgUp", "PgDown"}) {
     if (key == named) return true;
@@ -134,7 +132,7 @@ std::string ScriptRunner::execute(const std::string& line) {
 
   if (command == "wait") {
     const std::string ms = nextWord(rest);
-    if (ms.empty() || ms.find_first_not_of("0123456789") != std::string::npos) {
+    if (!allDigits(ms)) {
       return "wait takes a whole number of milliseconds, not '" + ms + "'";
     }
     // Far from the end of a 64-bit clock, so no timer's due moment can overflow it.

@@ -66,7 +66,9 @@ int runWithQt(const CommandLine& options, int argc, char** argv) {
   quietTerminal();
   prepareAudioLibrary();
   QApplication qapp(argc, argv);
-  QApplication::setApplicationName("Tarmac Warden");
+  // The window class and the desktop entry the desktop ties the windows to their launcher by.
+  QApplication::setApplicationName(TW_WM_CLASS);
+  QGuiApplication::setDesktopFileName(TW_APP_ID);
   QApplication::setQuitOnLastWindowClosed(false);
   if (options.script) return runScriptWithQt(options, std::cout, std::cerr);
   return play(options);

@@ -32,13 +32,6 @@ std::optional<board::Cell> destinationOf(const PlaneRecord& p) {
   return board::Cell{column, row};
 }
 
-int headingIndex(const std::string& code) {
-  for (std::size_t i = 0; i < kHeadings.size(); ++i) {
-    if (kHeadings[i].code == code) return static_cast<int>(i);
-  }
-  return -1;
-}
-
 // Standing on its destination, with its position already shown: ready to land.
 bool readyToLand(const PlaneRecord& p) {
   const auto cell = board::cellAt(p.Aereo->left, p.Aereo->top);

@@ -34,7 +34,6 @@ Form1::Form1(Application& app)
   clientHeight = kOuterHeight - 510;
   frameWidth = 120;
   frameHeight = 510;
-  resizableFrame = true;
   addVariable("Caricato", Caricato);
   addVariable("LarghezzaCursore", LarghezzaCursore);
   addVariable("VersoLin5", VersoLin5);

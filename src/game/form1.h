@@ -97,6 +97,8 @@ class Form1 : public Window {
   // The plane a number names, or null.
   PlaneRecord* plane(std::int16_t number);
   PlaneRecord* plane(const Element& numberField);
+  // The next plane number's elements, copies of plane 0's as they stand now; the sprite hidden.
+  PlaneRecord& createPlane();
 
   // Message log.
   void appendMessage(const std::string& message);

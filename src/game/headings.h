@@ -29,4 +29,10 @@ inline const Heading* headingOf(std::string_view code) {
   return nullptr;
 }
 
+// The heading's place in kHeadings (its button), or -1 for anything that is no heading code.
+inline int headingIndex(std::string_view code) {
+  const Heading* h = headingOf(code);
+  return h ? static_cast<int>(h - kHeadings.data()) : -1;
+}
+
 }  // namespace tw

@@ -11,17 +11,12 @@
 
 namespace tw {
 
-namespace {
-
-// Plane n's elements start as copies of plane 0's as they stand now; the sprite starts hidden.
-PlaneRecord& createPlane(Form1& form, std::int16_t n) {
-  PlaneRecord copy = form.planes.front();
-  copy.Aereo = &form.addCopy(*form.planes.front().Aereo, n);
-  form.planes.push_back(std::move(copy));
-  return form.planes.back();
+PlaneRecord& Form1::createPlane() {
+  PlaneRecord copy = planes.front();
+  copy.Aereo = &addCopy(*planes.front().Aereo, static_cast<int>(planes.size()));
+  planes.push_back(std::move(copy));
+  return planes.back();
 }
-
-}  // namespace
 
 void Form1::drawDestination(PlaneRecord* p) {
   const int column = static_cast<int>(std::floor(app().random().next() * board::kCells)) + 1;
@@ -43,7 +38,7 @@ void Form1::spawnTick() {
   AA->text = numberText(next);
   const auto n = toInt16(AA->text);
   if (!n) return;
-  if (*n == static_cast<int>(planes.size())) createPlane(*this, *n);
+  if (*n == static_cast<int>(planes.size())) createPlane();
   PlaneRecord* p = plane(*n);
   if (p == nullptr) return;
 

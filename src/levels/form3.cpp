@@ -3,7 +3,7 @@
 #include "game/form1.h"
 #include "levels/level_table.h"
 #include "menus/form2.h"
-#include "menus/menu_elements.h"
+#include "presentation/window_elements.h"
 #include "platform/application.h"
 #include "platform/field.h"
 #include "presentation/suona.h"
@@ -31,8 +31,7 @@ void Form3::build() {
   // Designed for one digit; the coming level may have two.
   level.autoSize = true;
   LV = &add(level);
-  Label1 = &add(buttonLabel("Label1", "Continue", {1440, 2160, 2055, 375}, 12.0f));
-  Label1->tooltip = "Continue (Enter or Space)";
+  Label1 = &add(buttonLabel("Label1", "Continue", {1440, 2160, 2055, 375}, 12.0f, "Continue (Enter or Space)"));
 
   Element plane = textLabel("Aereo", "", {0, 480, 600, 600}, 12.0f, 0xFFFFFF);
   plane.kind = ElementKind::Picture;

@@ -4,7 +4,7 @@
 #include "levels/form3.h"
 #include "menus/form4.h"
 #include "menus/form5.h"
-#include "menus/menu_elements.h"
+#include "presentation/window_elements.h"
 #include "platform/application.h"
 #include "presentation/suona.h"
 

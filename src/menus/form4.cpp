@@ -3,7 +3,7 @@
 #include <string>
 
 #include "menus/form2.h"
-#include "menus/menu_elements.h"
+#include "presentation/window_elements.h"
 #include "platform/application.h"
 
 namespace tw {

@@ -5,7 +5,7 @@
 
 #include "levels/level_table.h"
 #include "menus/form2.h"
-#include "menus/menu_elements.h"
+#include "presentation/window_elements.h"
 #include "platform/application.h"
 
 namespace tw {

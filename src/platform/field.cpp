@@ -103,6 +103,10 @@ std::optional<double> toNumber(std::string_view text) {
 std::string numberText(double value) { return shortestText(value); }
 std::string numberText(float value) { return shortestText(value); }
 
+bool allDigits(std::string_view text) {
+  return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
 std::optional<std::int16_t> toInt16(std::string_view text) { return toWhole<std::int16_t>(text); }
 std::optional<std::int32_t> toInt32(std::string_view text) { return toWhole<std::int32_t>(text); }
 

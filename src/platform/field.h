@@ -20,6 +20,9 @@ std::optional<std::int32_t> toInt32(std::string_view text);
 
 std::string toLower(std::string_view text);
 
+// One digit or more, 0 to 9, and nothing else: no sign, space or point.
+bool allDigits(std::string_view text);
+
 // Characters are UTF-8 code points; a byte that starts none counts as one.
 int characterCount(std::string_view text);
 // The byte offset where the character `characters` characters in begins (the end if past it).

@@ -179,10 +179,7 @@ std::optional<NameRef> parseName(std::string_view text) {
     const auto close = rest.find(')');
     if (close == std::string_view::npos) return std::nullopt;
     const auto index = toInt32(rest.substr(1, close - 1));
-    const std::string_view digits = rest.substr(1, close - 1);
-    if (!index || *index < 0 || digits.find_first_not_of("0123456789") != std::string_view::npos) {
-      return std::nullopt;
-    }
+    if (!index || *index < 0 || !allDigits(rest.substr(1, close - 1))) return std::nullopt;
     ref.index = *index;
     rest.remove_prefix(close + 1);
   }

@@ -12,7 +12,6 @@ class Scheduler {
  public:
   explicit Scheduler(int resolutionMs = 16) : resolution_(resolutionMs) {}
 
-  int resolution() const { return resolution_; }
   std::int32_t effectiveInterval(std::int32_t interval) const {
     return interval < resolution_ ? resolution_ : interval;
   }

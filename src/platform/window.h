@@ -32,7 +32,6 @@ class Window {
   float clientWidth = 0, clientHeight = 0;
   float frameWidth = 90, frameHeight = 480;  // outer size minus client size
   bool enabled = true;
-  bool resizableFrame = false;
   // The window this one stays in front of while both are open, such as the menu it disables.
   std::string keptInFrontOf;
   float outerWidth() const { return clientWidth + frameWidth; }

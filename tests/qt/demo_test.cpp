@@ -8,7 +8,9 @@
 namespace tw::test {
 namespace {
 
-TEST(QtDemo, PlaysALevelAndEndsAtThePlayersClick) {
+using QtDemo = GameTest;
+
+TEST_F(QtDemo, PlaysALevelAndEndsAtThePlayersClick) {
   QtGame game(QtHost::Mode::Play);
   Autopilot pilot(game.app(), 1);
   game.app().setQuietHook([&pilot] { pilot.act(); });

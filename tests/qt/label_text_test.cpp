@@ -9,6 +9,8 @@
 namespace tw::test {
 namespace {
 
+using QtLabelText = GameTest;
+
 // The label as drawText puts it on the window's black.
 QImage drawnByTheToolkit(const Element& label) {
   const QRect area = pixelRect(label);
@@ -25,7 +27,7 @@ QImage drawnByTheToolkit(const Element& label) {
   return image;
 }
 
-TEST(QtLabelText, EveryNewLookShowsAsTheToolkitDrawsIt) {
+TEST_F(QtLabelText, EveryNewLookShowsAsTheToolkitDrawsIt) {
   QtGame game(QtHost::Mode::Play);
   // The level's read-out, moved onto the empty middle of the board before the mission sets up.
   Element& label = *game.form1().LV;

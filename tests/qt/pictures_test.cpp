@@ -5,17 +5,22 @@
 #include <QImage>
 #include <gtest/gtest.h>
 
+#include "../test_support.h"
 #include "platform/qt/qt_host.h"
 
 namespace tw::test {
 namespace {
 
-TEST(Pictures, HaveTheirSizesTransparencyAndAPlaceInTheProgram) {
-  // With no alpha channel the hand and the icons get a black box.
+using Pictures = GameTest;
+
+TEST_F(Pictures, HaveTheirSizesTransparencyAndAPlaceInTheProgram) {
+  // With no alpha channel the hand and the icons get a black box. The planes and the heading
+  // buttons are shown 40 pixels square, the next-level window's plane up to 50: drawn at 160,
+  // they have the pixels a screen scaled by 2 shows of them four times over.
   const std::tuple<const char*, int, bool> pictures[] = {
-      {"Plane/n.jpg", 40, false},          {"Plane/s.jpg", 40, false},         {"Plane/e.jpg", 40, false},
-      {"Plane/o.jpg", 40, false},          {"design/north.png", 40, false},    {"design/south.png", 40, false},
-      {"design/east.png", 40, false},      {"design/west.png", 40, false},     {"design/white_plane.png", 40, false},
+      {"Plane/n.jpg", 160, false},         {"Plane/s.jpg", 160, false},        {"Plane/e.jpg", 160, false},
+      {"Plane/o.jpg", 160, false},         {"design/north.png", 160, false},   {"design/south.png", 160, false},
+      {"design/east.png", 160, false},     {"design/west.png", 160, false},    {"design/white_plane.png", 160, false},
       {"design/icon-32.png", 32, true},    {"design/icon-64.png", 64, true},   {"design/icon-128.png", 128, true},
       {"design/icon-256.png", 256, true},  {"design/hand.png", 32, true},
   };

@@ -15,6 +15,7 @@
 #include "platform/qt/element_painter.h"
 #include "platform/qt/qt_host.h"
 #include "platform/qt/window_view.h"
+#include "../test_support.h"
 
 namespace tw::test {
 
@@ -49,7 +50,7 @@ class MessageBoxWatch : public QObject {
 
 class QtGame {
  public:
-  explicit QtGame(QtHost::Mode mode, std::string programDir = TW_ASSETS_DIR)
+  explicit QtGame(QtHost::Mode mode, std::string programDir = GameTest::programDir())
       : host_(mode), app_(host_, AppOptions{1, std::move(programDir)}) {
     host_.attach(app_);
     app_.setEventSink([this](const std::string& line) { events_.push_back(line); });

@@ -8,6 +8,8 @@
 namespace tw::test {
 namespace {
 
+using QtScript = GameTest;
+
 // The script against the real windows, on the same virtual clock as a run with no display.
 ScriptRun inWindows(const std::string& script) {
   return runScript(script, {"--time-of-day", "3600"}, runScriptWithQt);
@@ -15,7 +17,7 @@ ScriptRun inWindows(const std::string& script) {
 
 QRgb pixel(const QImage& image, int x, int y) { return image.pixel(x, y) & 0xFFFFFF; }
 
-TEST(QtScript, RunsLikeTheHeadlessRunAndItsScreenshotsShowTheBoardButNoClosedWindow) {
+TEST_F(QtScript, RunsLikeTheHeadlessRunAndItsScreenshotsShowTheBoardButNoClosedWindow) {
   const std::string script =
       "wait 25000\nprint Form1.TM\nprint Form1.AA\nprint Form1.Text1\nclick Form1.Label4\nwait 3000\n"
       "print Form1.TM\ntime\nwindows\n";

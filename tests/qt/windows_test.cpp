@@ -14,11 +14,13 @@
 namespace tw::test {
 namespace {
 
+using QtWindows = GameTest;
+
 QPoint centreOf(const Window& window, std::string_view element, int index = -1) {
   return pixelRect(*window.find(element, index)).center();
 }
 
-TEST(QtWindows, TheChooserAndTheHelpStayInFrontOfTheMenuTheyDisable) {
+TEST_F(QtWindows, TheChooserAndTheHelpStayInFrontOfTheMenuTheyDisable) {
   QtGame game(QtHost::Mode::Play);
   game.view().close();  // the game screen gives way to the main menu
   Window& menu = *game.app().findWindow("Form2");
@@ -39,7 +41,7 @@ TEST(QtWindows, TheChooserAndTheHelpStayInFrontOfTheMenuTheyDisable) {
   }
 }
 
-TEST(QtWindows, CaptionsFitInAHeavyFaceTheLevelShowsWholeAndTheHelpEndsBesideADarkBar) {
+TEST_F(QtWindows, CaptionsFitInAHeavyFaceTheLevelShowsWholeAndTheHelpEndsBesideADarkBar) {
   QtGame game(QtHost::Mode::Script);
   for (const char* name : {"Form3", "Form4", "Form5"}) game.app().open(*game.app().findWindow(name));
   game.app().open(*game.app().findWindow("Form2"));  // the next-level window would close it

@@ -16,6 +16,11 @@ namespace assets {
 
 namespace {
 
+// The planes are drawn in 40 units, as the 40-pixel elements show them, at 4 pixels a unit: 16
+// times the pixels they fill on a plain screen, so they stay sharp on a screen scaled up to 4.
+constexpr int kPixelsPerUnit = 4;
+constexpr int kPlaneSide = 40 * kPixelsPerUnit;
+
 // Plane shapes in a 40-unit square, nose up, centred on x = 20.
 QPainterPath fuselage()
 {
@@ -164,10 +169,11 @@ QImage turned(const QImage& up, Facing facing)
 
 QImage planePicture(Facing facing)
 {
-  QImage up = blank(40, 40, QImage::Format_RGB32, Qt::black);
+  QImage up = blank(kPlaneSide, kPlaneSide, QImage::Format_RGB32, Qt::black);
   {
     QPainter p(&up);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(kPixelsPerUnit, kPixelsPerUnit);
     drawPlane(p);
   }
   return turned(up, facing);
@@ -175,10 +181,11 @@ QImage planePicture(Facing facing)
 
 QImage planeSilhouette()
 {
-  QImage up = blank(40, 40, QImage::Format_RGB32, Qt::black);
+  QImage up = blank(kPlaneSide, kPlaneSide, QImage::Format_RGB32, Qt::black);
   {
     QPainter p(&up);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(kPixelsPerUnit, kPixelsPerUnit);
     p.setPen(Qt::NoPen);
     p.setBrush(Qt::white);
     p.drawPath(outline());

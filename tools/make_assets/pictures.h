@@ -7,7 +7,7 @@ namespace assets {
 
 enum class Facing { Up, Down, Left, Right };
 
-// The 40 x 40 plane on black, nose towards `facing`.
+// The plane on black, nose towards `facing`: 160 x 160, for elements of 40 x 40 pixels.
 QImage planePicture(Facing facing);
 
 // A plain white outline of the same plane on black, nose to the right.

@@ -60,7 +60,11 @@ void paintElement(QPainter& p, const Element& e, PictureCache& pictures) {
     case ElementKind::Label: paintLabel(p, e); break;
     case ElementKind::Picture: {
       const QImage& image = pictures.imageFor(e);
-      if (!image.isNull()) p.drawImage(pixelRect(e), image);
+      if (image.isNull()) break;
+      // At the screen's own pixels, so the painter only copies it.
+      const QRect r = pixelRect(e);
+      const QSize pixels = (QSizeF(r.size()) * p.device()->devicePixelRatioF()).toSize();
+      p.drawImage(r, pictures.scaledTo(image, pixels));
       break;
     }
     case ElementKind::Shape: p.fillRect(pixelRect(e), color(e.backColor)); break;
@@ -131,6 +135,13 @@ const QImage& PictureCache::imageFor(const Element& picture) {
   auto it = images_.find(key);
   if (it == images_.end()) it = images_.insert(key, key.isEmpty() ? QImage() : QImage(key));
   return *it;
+}
+
+const QImage& PictureCache::scaledTo(const QImage& image, QSize pixels) {
+  if (image.size() == pixels || pixels.isEmpty()) return image;
+  auto& scaled = scaled_[{image.cacheKey(), pixels.width(), pixels.height()}];
+  if (scaled.isNull()) scaled = image.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  return scaled;
 }
 
 void paintWindow(QPainter& painter, const Window& window, PictureCache& pictures, const QRegion& area) {

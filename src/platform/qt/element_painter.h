@@ -5,7 +5,9 @@
 #include <QImage>
 #include <QRect>
 #include <QRegion>
+#include <map>
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include "platform/element.h"
@@ -34,9 +36,13 @@ QFont gameFont(const Font& font);
 class PictureCache {
  public:
   const QImage& imageFor(const Element& picture);
+  // `image` smoothed to `pixels` device pixels, made once per size: the pictures are drawn
+  // larger than they are shown, so that they stay sharp on a scaled screen.
+  const QImage& scaledTo(const QImage& image, QSize pixels);
 
  private:
   QHash<QString, QImage> images_;
+  std::map<std::tuple<qint64, int, int>, QImage> scaled_;
 };
 
 // Paints what meets `area` (logical pixels), in drawing order.

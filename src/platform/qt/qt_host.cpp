@@ -87,6 +87,9 @@ void QtHost::showMessage(const std::string& text) {
   followWindows(true);
   for (auto& [window, view] : views_) view->repaint();
   QMessageBox box(QMessageBox::Information, kMessageCaption, QString::fromStdString(text), QMessageBox::Ok);
+  // The game's own box: its icon, and nothing on the frame to minimise or maximise it.
+  box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+  box.setWindowIcon(gameIcon());
   makeRoomForCaption(box);
   // In the demo nobody is there to press OK.
   if (endDemo_) QTimer::singleShot(kDemoMessageMs, &box, &QMessageBox::accept);

@@ -17,6 +17,7 @@
 #include "platform/host.h"
 #include "platform/qt/element_painter.h"
 #include "platform/openal/sound_player.h"
+#include "platform/qt/key_gate.h"
 
 namespace tw {
 
@@ -91,6 +92,7 @@ class QtHost : public Host {
   QObject contentsContext_;  // calls queued to it die with the host
   bool contentsPending_ = false;
   std::function<void()> endDemo_;
+  KeyGate keyGate_;
 };
 
 // Message boxes are wide enough for their caption to read in full on the frame.

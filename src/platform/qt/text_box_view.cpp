@@ -36,8 +36,10 @@ TextBoxView::TextBoxView(QWidget* parent, QtHost& host, Window& window, Element&
   setLineWrapMode(element.multiLine ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
   setReadOnly(element.readOnly);
   setCursorWidth(0);  // the caret is the game's own block, painted below
-  // Read-only, but the player can still place the insertion point, which stays visible.
-  if (element.readOnly) setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  // Read-only, but the player can still place the insertion point with a click. Not with keys,
+  // which are the game's: a box the keys may move through draws the toolkit's caret as well,
+  // and on a screen scaled by a fraction its zero width still shows a pixel below the block.
+  if (element.readOnly) setTextInteractionFlags(Qt::TextSelectableByMouse);
   connect(this, &QPlainTextEdit::textChanged, this, [this] {
     if (!following_ && !forgotten_) playerEdited();
   });

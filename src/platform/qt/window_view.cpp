@@ -16,12 +16,6 @@ namespace tw {
 
 namespace {
 
-QIcon gameIcon() {
-  QIcon icon;
-  for (const char* size : {"32", "64", "128", "256"}) icon.addFile(QString(":/design/icon-%1.png").arg(size));
-  return icon;
-}
-
 QCursor handCursor() {
   const QPixmap hand(":/design/hand.png");
   return hand.isNull() ? QCursor(Qt::OpenHandCursor) : QCursor(hand, 16, 1);
@@ -32,6 +26,12 @@ QSize clientSize(const Window& window) {
 }
 
 }  // namespace
+
+QIcon gameIcon() {
+  QIcon icon;
+  for (const char* size : {"32", "64", "128", "256"}) icon.addFile(QString(":/design/icon-%1.png").arg(size));
+  return icon;
+}
 
 WindowView::WindowView(QtHost& host, Window& window, PictureCache& pictures)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |

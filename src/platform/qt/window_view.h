@@ -2,6 +2,7 @@
 // The view of one open window: a top-level widget of the window's fixed client size that
 // paints its elements and hands the player's clicks and close box to the host.
 #include <QCursor>
+#include <QIcon>
 #include <QImage>
 #include <QWidget>
 #include <cstdint>
@@ -16,6 +17,9 @@ class QtHost;
 class TextBoxView;
 class Window;
 struct Element;
+
+// The game's icon, on its windows and its message boxes.
+QIcon gameIcon();
 
 class WindowView : public QWidget {
   Q_OBJECT
