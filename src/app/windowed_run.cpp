@@ -20,7 +20,7 @@ int play(const CommandLine& options) {
   QtHost host(QtHost::Mode::Play);
   Application app(host, appOptionsFor(options));
   host.attach(app);
-  keepMuteChoice(app);
+  keepMuteChoice(app, std::cerr);
   addGameWindows(app);
   startGame(app);
   Autopilot pilot(app, options.level);
