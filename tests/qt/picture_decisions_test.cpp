@@ -1,9 +1,12 @@
 // Which pictures the game takes: the same in the windows as with no display, and every JPEG
 // the game takes is one Qt draws.
+#include <sys/stat.h>
+
 #include <QBuffer>
 #include <QImage>
 #include <QImageWriter>
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 
 #include "app/windowed_run.h"
@@ -54,27 +57,43 @@ TEST(PictureDecisions, EveryJpegTheGameTakesIsOneQtDrawsAndOnlyWithinItsSize) {
   EXPECT_FALSE(jpegDecodes(jpeg(gradient(40, 40), 75, true)));
 }
 
-// The same script in the windows and with no display, with s.jpg as `content`.
-std::pair<std::string, std::string> bothHosts(const std::string& content) {
+// The same script in the windows and with no display, with s.jpg made by `make`.
+std::pair<std::string, std::string> bothHosts(const std::function<void(const std::string&)>& make) {
   TempDir program;
   fs::create_directory(program.path() + "/Plane");
-  writeFile(program.path() + "/Plane/s.jpg", content);
+  make(program.path() + "/Plane/s.jpg");
   const std::string script = "wait 20100\nprint Form1.Aereo(1).Picture\nprint Form1.Aereo(1).Visible\n";
   const Lines args = {"--program-dir", program.path()};
   return {runScript(script, args, runScriptWithQt).out, runScript(script, args).out};
 }
 
+std::function<void(const std::string&)> holding(const std::string& content) {
+  return [content](const std::string& path) { writeFile(path, content); };
+}
+
 TEST(PictureDecisions, BothHostsTakeAndRefuseTheSamePictures) {
   const std::string plane = readFile(TW_ASSETS_DIR "/Plane/s.jpg");
-  const auto [windowed, headless] = bothHosts(plane);
+  const auto [windowed, headless] = bothHosts(holding(plane));
   EXPECT_NE(windowed.find("Form1.Aereo(1).Picture = s.jpg\n"), std::string::npos) << windowed;
   EXPECT_EQ(windowed, headless);
-  for (const std::string& refused :
-       {plane.substr(0, 200), readFile(TW_ASSETS_DIR "/design/south.png"), jpeg(gradient(40, 40), 75, true)}) {
-    const auto [windowedRun, headlessRun] = bothHosts(refused);
+  std::string huge = plane;
+  huge[huge.find("\xFF\xC0") + 5] = '\x4E';  // 20000 rows
+  const std::function<void(const std::string&)> refused[] = {
+      holding(plane.substr(0, 200)),
+      holding(huge),
+      holding(plane + std::string(4u << 20, '\0')),
+      holding(readFile(TW_ASSETS_DIR "/design/south.png")),
+      holding(jpeg(gradient(40, 40), 75, true)),
+      [](const std::string& path) { ASSERT_EQ(mkfifo(path.c_str(), 0600), 0); },
+      [](const std::string& path) { fs::create_symlink("/dev/zero", path); },
+  };
+  int made = 0;
+  for (const auto& make : refused) {
+    const auto [windowedRun, headlessRun] = bothHosts(make);
     EXPECT_NE(windowedRun.find("Form1.Aereo(1).Picture = \nForm1.Aereo(1).Visible = true\n"), std::string::npos)
-        << windowedRun;
-    EXPECT_EQ(windowedRun, headlessRun);
+        << "case " << made << windowedRun;
+    EXPECT_EQ(windowedRun, headlessRun) << "case " << made;
+    ++made;
   }
 }
 
