@@ -131,7 +131,8 @@ QImage loadImage(const Element& picture, const QString& key) {
   if (key.isEmpty()) return {};
   if (picture.picturePath.empty()) return QImage(key);
   const FileContent file = readFileCapped(picture.picturePath, kPictureFileBytes);
-  return QImage::fromData(reinterpret_cast<const uchar*>(file.bytes.data()), static_cast<int>(file.bytes.size()), "JPEG");
+  const auto* bytes = reinterpret_cast<const uchar*>(file.bytes.data());
+  return QImage::fromData(bytes, static_cast<int>(file.bytes.size()), "JPEG");
 }
 
 }  // namespace
