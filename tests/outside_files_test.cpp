@@ -71,6 +71,17 @@ TEST(JpegCheck, TakesWholeSequentialPicturesWithinTheirSizeAndNothingElse) {
   EXPECT_FALSE(jpegDecodes(withSize(kPlane, 40, 0)));
   EXPECT_FALSE(jpegDecodes(readFile(TW_ASSETS_DIR "/design/south.png")));
   EXPECT_FALSE(jpegDecodes("\xFF\xD8\xFF\xE0 a plane"));
+  // Restart markers every block or two (made with libjpeg), in their order and nowhere else.
+  for (const char* name : {"restarts-colour.jpg", "restarts-grey.jpg"}) {
+    const std::string restarts = readFile(std::string(TW_SOURCE_DIR "/tests/data/") + name);
+    EXPECT_TRUE(jpegDecodes(restarts)) << name;
+    for (std::size_t size = 0; size < restarts.size(); ++size) {
+      EXPECT_FALSE(jpegDecodes(restarts.substr(0, size))) << name << " " << size;
+    }
+    std::string misnumbered = restarts;
+    misnumbered[misnumbered.find("\xFF\xD0") + 1] = '\xD1';
+    EXPECT_FALSE(jpegDecodes(misnumbered)) << name;
+  }
   // Progressive: the frame marker is all that differs from a sequential header.
   std::string progressive = kPlane;
   progressive[progressive.find("\xFF\xC0") + 1] = '\xC2';

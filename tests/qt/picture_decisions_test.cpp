@@ -52,6 +52,10 @@ TEST(PictureDecisions, EveryJpegTheGameTakesIsOneQtDrawsAndOnlyWithinItsSize) {
     EXPECT_TRUE(jpegDecodes(bytes)) << c.image.width() << "x" << c.image.height();
     EXPECT_FALSE(QImage::fromData(QByteArray::fromStdString(bytes), "JPEG").isNull());
   }
+  for (const char* name : {"restarts-colour.jpg", "restarts-grey.jpg"}) {
+    const QImage restarts(QString(TW_SOURCE_DIR "/tests/data/") + name);
+    EXPECT_EQ(restarts.isNull(), !jpegDecodes(readFile(std::string(TW_SOURCE_DIR "/tests/data/") + name))) << name;
+  }
   EXPECT_FALSE(jpegDecodes(jpeg(gradient(4097, 1), 75)));
   EXPECT_FALSE(jpegDecodes(jpeg(gradient(1, 4097), 75)));
   EXPECT_FALSE(jpegDecodes(jpeg(gradient(40, 40), 75, true)));
