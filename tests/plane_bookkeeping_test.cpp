@@ -1,7 +1,5 @@
 // The ticks look only at planes that moved or came on the board: a plane a script moves or
 // shows again must still be named, and still collide.
-#include <filesystem>
-
 #include "test_support.h"
 
 namespace tw::test {
@@ -20,22 +18,6 @@ TEST_F(PlaneBookkeeping, APlaneAScriptMovesOrShowsIsNamedAndCollides) {
                                       "set Form1.Aereo(0).Top 720", "wait 2", "print Form1.Posi(0) = A - 1",
                                       "set Form1.Aereo(0).Visible true", "wait 2"} + kCrash,
                     {}, {"sound: 1"}));
-}
-
-// Plane pictures are read at every turn; a file looked at before is only read again once it
-// changed, so a change must be seen at once.
-TEST_F(PlaneBookkeeping, APictureFileChangedOnDiskIsSeenAtTheNextLoad) {
-  TempDir dir;
-  const std::string path = dir.path() + "/s.jpg";
-  HeadlessHost host;
-  writeFile(path, "\xFF\xD8\xFF\xE0 a plane");
-  EXPECT_TRUE(host.pictureReadable(path));
-  writeFile(path, "GIF89a");
-  EXPECT_FALSE(host.pictureReadable(path));
-  std::filesystem::remove(path);
-  EXPECT_FALSE(host.pictureReadable(path));
-  writeFile(path, "\xFF\xD8\xFF\xE0 the plane again");
-  EXPECT_TRUE(host.pictureReadable(path));
 }
 
 }  // namespace

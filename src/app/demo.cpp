@@ -20,7 +20,7 @@ int runHeadlessDemo(const CommandLine& options, std::ostream& out, std::ostream&
     out << line << '\n';
     if (line.starts_with(kMessage)) lastMessage = line.substr(kMessage.size());
   });
-  keepMuteChoice(app);
+  keepMuteChoice(app, err);
   addGameWindows(app);
   startGame(app);
 

@@ -1,31 +1,27 @@
 #include "app/preferences.h"
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
+#include <iostream>
+#include <sstream>
 
+#include "persistence/user_folder.h"
 #include "platform/application.h"
+#include "platform/file_reader.h"
+#include "platform/file_writer.h"
 
 namespace tw {
 
 namespace {
 constexpr std::string_view kMutedLine = "muted=";
+constexpr const char* kFileName = "tarmac-warden.conf";
 }  // namespace
 
 std::string preferencesPath() {
-  std::filesystem::path base;
-  if (const char* config = std::getenv("XDG_CONFIG_HOME"); config != nullptr && *config == '/') {
-    base = config;
-  } else if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') {
-    base = std::filesystem::path(home) / ".config";
-  } else {
-    return {};
-  }
-  return (base / "tarmac-warden" / "tarmac-warden.conf").string();
+  const std::string folder = userFolder("XDG_CONFIG_HOME", ".config");
+  return folder.empty() ? "" : folder + "/" + kFileName;
 }
 
 bool savedMute(const std::string& path) {
-  std::ifstream in(path);
+  std::istringstream in(readFileCapped(path, kSmallFileBytes).bytes);
   std::string line;
   bool muted = false;
   while (std::getline(in, line)) {
@@ -35,28 +31,22 @@ bool savedMute(const std::string& path) {
   return muted;
 }
 
-bool saveMute(const std::string& path, bool muted) {
-  if (path.empty()) return false;
-  std::error_code error;
-  std::filesystem::create_directories(std::filesystem::path(path).parent_path(), error);
-  // Written beside it and renamed over it, so a crash never leaves half a file.
-  const std::string temporary = path + ".new";
-  {
-    std::ofstream out(temporary, std::ios::trunc);
-    out << "[General]\n" << kMutedLine << (muted ? "true" : "false") << '\n';
-    out.flush();
-    if (!out) {
-      std::filesystem::remove(temporary, error);
-      return false;
-    }
-  }
-  std::filesystem::rename(temporary, path, error);
-  if (error) std::filesystem::remove(temporary, error);
-  return !error;
+std::string saveMute(const std::string& path, bool muted) {
+  if (path.empty()) return "there is no home folder";
+  const std::string content = "[General]\n" + std::string(kMutedLine) + (muted ? "true" : "false") + "\n";
+  return failureReason(writeFileWhole(path, content), kFileName);
 }
 
-void keepMuteChoice(Application& app) {
-  app.setMuteListener([](bool muted) { saveMute(preferencesPath(), muted); });
+void keepMuteChoice(Application& app, std::ostream& err) {
+  app.setMuteListener([&err, told = false](bool muted) mutable {
+    const std::string path = preferencesPath();
+    const std::string failure = saveMute(path, muted);
+    // Once a run: the game goes on, and the player need not hear it at every press.
+    if (failure.empty() || told) return;
+    told = true;
+    err << "tarmac-warden: the sound choice cannot be kept" << (path.empty() ? "" : " in " + path) << ": " << failure
+        << '\n';
+  });
 }
 
 }  // namespace tw

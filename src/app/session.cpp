@@ -43,7 +43,7 @@ int runScriptFile(Application& app, const std::string& file, std::ostream& out, 
 
 int runScriptStream(Application& app, std::istream& script, std::ostream& out, std::ostream& err) {
   app.setEventSink([&out](const std::string& line) { out << line << '\n'; });
-  keepMuteChoice(app);
+  keepMuteChoice(app, err);
   addGameWindows(app);
   startGame(app);
   ScriptRunner runner(app, out, err);

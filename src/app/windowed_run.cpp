@@ -1,8 +1,10 @@
 #include "app/windowed_run.h"
 
 #include <QApplication>
-#include <QFileInfo>
+#include <cstdlib>
 #include <iostream>
+#include <utility>
+#include <vector>
 
 #include "app/preferences.h"
 #include "app/session.h"
@@ -21,7 +23,7 @@ int play(const CommandLine& options) {
   QtHost host(QtHost::Mode::Play);
   Application app(host, appOptionsFor(options));
   host.attach(app);
-  keepMuteChoice(app);
+  keepMuteChoice(app, std::cerr);
   addGameWindows(app);
   startGame(app);
   Autopilot pilot(app, options.level);
@@ -44,28 +46,35 @@ int runScriptWithQt(const CommandLine& options, std::ostream& out, std::ostream&
 
 namespace {
 
-// Qt ends the program when it finds no display to open, so look first.
-bool displayAvailable() {
-  const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-  if (!platform.isEmpty() && !platform.startsWith("xcb") && !platform.startsWith("wayland")) return true;
-  if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && !platform.startsWith("xcb")) return true;
-  const QString display = qEnvironmentVariable("DISPLAY");
-  if (display.isEmpty()) return false;
-  // A local display ":N" or ":N.S" listens on its socket; a remote one is given the benefit of the doubt.
-  if (!display.startsWith(':')) return true;
-  return QFileInfo::exists("/tmp/.X11-unix/X" + display.mid(1).section('.', 0, 0));
+// Qt ends the program with a fatal message when no platform plugin can open a display: a
+// missing, dead or unreachable X server, a Wayland socket that is not there. Until the
+// application stands, its messages wait here, and a fatal one becomes the game's own word.
+QtMessageHandler afterStart = nullptr;
+std::vector<std::pair<QtMsgType, QString>> heldMessages;
+
+void holdStartMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  if (type != QtFatalMsg) {
+    heldMessages.emplace_back(type, message);
+    return;
+  }
+  std::cerr << "tarmac-warden: cannot open a display; try --headless" << std::endl;
+  std::_Exit(2);
+}
+
+void startedWell() {
+  qInstallMessageHandler(afterStart);
+  for (const auto& [type, message] : heldMessages) afterStart(type, QMessageLogContext(), message);
+  heldMessages.clear();
 }
 
 }  // namespace
 
 int runWithQt(const CommandLine& options, int argc, char** argv) {
-  if (!displayAvailable()) {
-    std::cerr << "tarmac-warden: cannot open a display; try --headless\n";
-    return 2;
-  }
   quietTerminal();
   prepareAudioLibrary();
+  afterStart = qInstallMessageHandler(holdStartMessages);
   QApplication qapp(argc, argv);
+  startedWell();
   // The window class and the desktop entry the desktop ties the windows to their launcher by.
   QApplication::setApplicationName(TW_WM_CLASS);
   QGuiApplication::setDesktopFileName(TW_APP_ID);

@@ -153,7 +153,7 @@ void Autopilot::tallyLevel(Form1& game) {
     flying_.clear();
     wanted_.clear();
     newestSeen_ = -1;
-    plannedAt_ = -1;
+    plannedFor_.reset();
   }
   screenClicks_ = numberIn(*game.CL);
   tally_.level = static_cast<int>(numberIn(*game.LV));
@@ -187,9 +187,9 @@ void Autopilot::dropLanded(const Form1& game) {
 
 void Autopilot::plan(Form1& game) {
   if (!game.Act.enabled()) return;  // nothing moves before the mission setup
-  const std::int64_t key = game.Act.due() * 65536 + static_cast<std::int64_t>(flying_.size()) * 256 + newestSeen_;
-  if (key == plannedAt_) return;
-  plannedAt_ = key;
+  const PlanKey key{game.Act.due(), flying_.size(), newestSeen_};
+  if (key == plannedFor_) return;
+  plannedFor_ = key;
 
   const std::int64_t vel = std::max<std::int64_t>(1, toInt32(game.Vel->text).value_or(game.Act.interval()));
   auto stepTime = [&](int step) { return game.Act.due() + (step - 1) * vel; };

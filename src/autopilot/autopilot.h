@@ -4,6 +4,7 @@
 // state to decide, and never writes it.
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -71,7 +72,14 @@ class Autopilot {
   std::vector<int> flying_;  // numbers of the planes on the board, oldest first
   int newestSeen_ = -1;
   std::vector<int> wanted_;  // heading per plane number, -1 for none
-  std::int64_t plannedAt_ = -1;
+  // What the last plan was made for: the next step's moment, the planes flying, the newest.
+  struct PlanKey {
+    std::int64_t step;
+    std::size_t flying;
+    int newest;
+    bool operator==(const PlanKey&) const = default;
+  };
+  std::optional<PlanKey> plannedFor_;
   std::int64_t lastAction_ = 0;
   std::function<void(const GameTally&)> ended_;
   std::function<void(const std::string&)> record_;

@@ -1,5 +1,7 @@
 #include "levels/form3.h"
 
+#include <limits>
+
 #include "game/form1.h"
 #include "levels/level_table.h"
 #include "menus/form2.h"
@@ -79,7 +81,8 @@ void Form3::animationTick() {
     return;
   }
   Suona(app(), "2");
-  Passo = static_cast<std::int16_t>(Passo + 10);
+  // A 16-bit step: one that would overflow is skipped, and the picture moves by the old one.
+  if (Passo <= std::numeric_limits<std::int16_t>::max() - 10) Passo = static_cast<std::int16_t>(Passo + 10);
   Aereo->left += Passo;
   Aereo->width += 5;
   Aereo->height += 5;

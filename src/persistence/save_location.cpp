@@ -1,10 +1,9 @@
 #include "persistence/save_location.h"
 
-#include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstdlib>
-
+#include "persistence/user_folder.h"
 #include "platform/application.h"
 
 namespace tw {
@@ -13,32 +12,37 @@ namespace {
 
 constexpr const char* kFileName = "/Save.ini";
 
-std::string homeFolder() {
-  const char* home = std::getenv("HOME");
-  if (home != nullptr && *home != '\0') return home;
-  const passwd* user = ::getpwuid(::getuid());
-  return user != nullptr && user->pw_dir != nullptr ? user->pw_dir : "";
-}
+std::string besideTheProgram(const Application& app) { return app.programDir() + kFileName; }
 
 // Empty when there is no per-user folder to be had.
-std::string userDataFolder() {
-  // Only an absolute XDG_DATA_HOME counts; a relative one is to be ignored.
-  const char* data = std::getenv("XDG_DATA_HOME");
-  if (data != nullptr && data[0] == '/') return std::string(data) + "/tarmac-warden";
-  const std::string home = homeFolder();
-  return home.empty() ? "" : home + "/.local/share/tarmac-warden";
+std::string inTheDataFolder() {
+  const std::string folder = userFolder("XDG_DATA_HOME", ".local/share");
+  return folder.empty() ? "" : folder + kFileName;
+}
+
+bool writtenAfter(const std::string& path, const std::string& other) {
+  struct stat mine {
+  }, theirs{};
+  if (::stat(path.c_str(), &mine) != 0) return false;
+  if (::stat(other.c_str(), &theirs) != 0) return true;
+  return mine.st_mtim.tv_sec != theirs.st_mtim.tv_sec ? mine.st_mtim.tv_sec > theirs.st_mtim.tv_sec
+                                                      : mine.st_mtim.tv_nsec > theirs.st_mtim.tv_nsec;
 }
 
 }  // namespace
 
-std::string savedGamePath(const Application& app) {
-  const std::string beside = app.programDir() + kFileName;
-  const bool portable = !app.installedData();
-  if (portable && (::access(beside.c_str(), F_OK) == 0 || ::access(app.programDir().c_str(), W_OK) == 0)) {
-    return beside;
-  }
-  const std::string folder = userDataFolder();
-  return folder.empty() ? beside : folder + kFileName;
+std::string savePath(const Application& app) {
+  const std::string beside = besideTheProgram(app);
+  if (!app.installedData() && ::access(app.programDir().c_str(), W_OK) == 0) return beside;
+  const std::string data = inTheDataFolder();
+  return data.empty() ? beside : data;
+}
+
+std::string loadPath(const Application& app) {
+  const std::string data = inTheDataFolder();
+  if (app.installedData() && !data.empty()) return data;
+  const std::string beside = besideTheProgram(app);
+  return !data.empty() && writtenAfter(data, beside) ? data : beside;
 }
 
 }  // namespace tw

@@ -8,23 +8,29 @@
 
 namespace tw {
 
+namespace {
+
+std::string loadFailure(SaveFileState state) {
+  if (state == SaveFileState::Missing) return "No saved game found.";
+  if (state == SaveFileState::Unreadable) return "The saved game cannot be read and was not loaded.";
+  return "The saved game is damaged and was not loaded.";
+}
+
+}  // namespace
+
 void Form1::save() {
-  const bool saved = writeSavedGame(savedGamePath(app()), {LV->text, CL->text, TM->text, Salvati->text});
-  app().showMessage(saved ? "Saved" : "The game could not be saved.");
+  const std::string failure = writeSavedGame(savePath(app()), {LV->text, CL->text, TM->text, Salvati->text});
+  app().showMessage(failure.empty() ? "Saved" : "The game could not be saved: " + failure + ".");
 }
 
 void Form1::requestLoad() { Carica.start(); }
 
 void Form1::loadTick() {
   Carica.stop();
-  const LoadedGame loaded = readSavedGame(savedGamePath(app()));
-  // A missing or damaged file changes nothing in the running game.
-  if (loaded.state == SaveFileState::Missing) {
-    app().showMessage("No saved game found.");
-    return;
-  }
-  if (loaded.state == SaveFileState::Damaged) {
-    app().showMessage("The saved game is damaged and was not loaded.");
+  const LoadedGame loaded = readSavedGame(loadPath(app()));
+  // A file that did not load changes nothing in the running game.
+  if (loaded.state != SaveFileState::Loaded) {
+    app().showMessage(loadFailure(loaded.state));
     return;
   }
   LV->text = loaded.counters.level;

@@ -71,7 +71,7 @@ void Application::showMessage(const std::string& text) {
 }
 
 bool Application::loadPicture(Element& picture, const std::string& path) {
-  if (!host_.pictureReadable(path)) return false;
+  if (!pictures_.shows(path)) return false;
   const auto slash = path.find_last_of('/');
   picture.picture = slash == std::string::npos ? path : path.substr(slash + 1);
   picture.picturePath = path;

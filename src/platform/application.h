@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/host.h"
+#include "platform/picture_files.h"
 #include "platform/random.h"
 #include "platform/scheduler.h"
 #include "platform/window.h"
@@ -67,7 +68,7 @@ class Application {
   void playSound(std::string_view cue, const std::string& path);
   // Modal: no timer ticks until the player has closed it.
   void showMessage(const std::string& text);
-  // Loads a picture file into a picture element; a file that cannot be read changes nothing.
+  // Loads a picture file into a picture element; a file the game does not show changes nothing.
   bool loadPicture(Element& picture, const std::string& path);
   void reseedFromTimeOfDay();
 
@@ -113,6 +114,7 @@ class Application {
   AppOptions options_;
   Scheduler scheduler_;
   UniformRandom random_;
+  PictureFiles pictures_;
   std::vector<std::unique_ptr<Window>> windows_;
   std::unordered_map<std::type_index, Window*> byType_;
   std::uint64_t openCounter_ = 0;

@@ -19,6 +19,10 @@ struct Font {
   int weight = 900;
 };
 
+// How far an element's place or size may reach, in twips, either way: far beyond any window,
+// and well within the int pixels every front end draws with.
+inline constexpr double kMostTwips = 1e7;
+
 struct Element {
   Interned name;
   int index = -1;  // -1 for an element that is not part of an array

@@ -1,9 +1,5 @@
 #pragma once
 // The host of scripted runs with no display: a virtual clock, boxes answered at once.
-#include <ctime>
-#include <map>
-#include <string>
-
 #include "platform/host.h"
 
 namespace tw {
@@ -16,18 +12,9 @@ class HeadlessHost : public Host {
   void showMessage(const std::string&) override {}
   void playSound(const std::string&) override {}
   std::int64_t timeOfDayMs(std::int64_t now) override { return (startMs_ + now) % 86'400'000; }
-  bool pictureReadable(const std::string& path) override;
 
  private:
   std::int64_t startMs_;
-  // A plane's picture is loaded at every turn: a file is read again only when it changed.
-  struct Looked {
-    unsigned long long file = 0;
-    std::timespec changed{};
-    long long size = -1;
-    bool readable = false;
-  };
-  std::map<std::string, Looked, std::less<>> looked_;
 };
 
 }  // namespace tw

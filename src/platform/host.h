@@ -1,5 +1,5 @@
 #pragma once
-// What the game asks of the machine it runs on: message boxes, sound, pictures, time.
+// What the game asks of the machine it runs on: message boxes, sound, time.
 #include <cstdint>
 #include <string>
 
@@ -17,8 +17,6 @@ class Host {
   virtual void playSound(const std::string& path) = 0;
   // Milliseconds since midnight, given the scheduler's clock.
   virtual std::int64_t timeOfDayMs(std::int64_t now) = 0;
-  // Whether the file is a picture this host can load.
-  virtual bool pictureReadable(const std::string& path) = 0;
 
   // The model changed: windows opened, closed or redrawn.
   virtual void refresh() {}

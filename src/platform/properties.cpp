@@ -1,7 +1,7 @@
 #include "platform/properties.h"
 
+#include <cmath>
 #include <cstdint>
-#include <limits>
 
 #include "platform/application.h"
 #include "platform/field.h"
@@ -67,9 +67,8 @@ std::string writeElement(Application& app, Window& w, Element& e, const std::str
   }
   if (p == "Left" || p == "Top" || p == "Width" || p == "Height") {
     const auto n = toNumber(value);
-    if (!n || *n > std::numeric_limits<float>::max() || *n < -std::numeric_limits<float>::max()) {
-      return "not a number: " + value;
-    }
+    if (!n) return "not a number: " + value;
+    if (std::abs(*n) > kMostTwips) return "beyond what a window can draw: " + value;
     float& target = p == "Left" ? e.left : p == "Top" ? e.top : p == "Width" ? e.width : e.height;
     target = static_cast<float>(*n);
     return {};
@@ -150,7 +149,7 @@ std::string writeWindow(Window& w, const std::string& p, const std::string& valu
   }
   if (p == "Width" || p == "Height") {
     const auto n = toNumber(value);
-    if (!n || *n < 0 || *n > 1e7) return "not a size: " + value;
+    if (!n || *n < 0 || *n > kMostTwips) return "not a size: " + value;
     const float v = static_cast<float>(*n);
     w.setOuterSize(p == "Width" ? v : w.outerWidth(), p == "Height" ? v : w.outerHeight());
     return {};

@@ -1,22 +1,13 @@
 #include "platform/openal/sound_player.h"
 
-#include <fstream>
+#include "platform/file_reader.h"
 
 namespace tw {
 
-namespace {
-constexpr std::size_t kLargestCue = 16 << 20;
-}
-
 std::optional<Pcm> decodeCueFile(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::string bytes;
-  char chunk[1 << 16];
-  while (file.read(chunk, sizeof chunk) || file.gcount() > 0) {
-    bytes.append(chunk, std::size_t(file.gcount()));
-    if (bytes.size() > kLargestCue) return std::nullopt;
-  }
-  return decodeWav(bytes);
+  const FileContent file = readFileCapped(path, kCueFileBytes);
+  if (!file.read()) return std::nullopt;
+  return decodeWav(file.bytes);
 }
 
 void SoundPlayer::play(const std::string& path) { output_.play(cueFor(path)); }

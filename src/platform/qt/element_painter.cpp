@@ -6,6 +6,7 @@
 #include <map>
 #include <tuple>
 
+#include "platform/file_reader.h"
 #include "platform/hit_test.h"
 #include "platform/qt/label_text.h"
 #include "platform/window.h"
@@ -127,13 +128,26 @@ QFont gameFont(const Font& font) {
   return made.emplace(key, f).first->second;
 }
 
+namespace {
+
+// A file goes through the game's own reader, which took it as a picture before.
+QImage loadImage(const Element& picture, const QString& key) {
+  if (key.isEmpty()) return {};
+  if (picture.picturePath.empty()) return QImage(key);
+  const FileContent file = readFileCapped(picture.picturePath, kPictureFileBytes);
+  const auto* bytes = reinterpret_cast<const uchar*>(file.bytes.data());
+  return QImage::fromData(bytes, static_cast<int>(file.bytes.size()), "JPEG");
+}
+
+}  // namespace
+
 const QImage& PictureCache::imageFor(const Element& picture) {
   const QString key = picture.picturePath.empty()
                           ? (picture.designPicture.empty() ? QString()
                                                            : ":/design/" + QString::fromStdString(picture.designPicture) + ".png")
                           : QString::fromStdString(picture.picturePath);
   auto it = images_.find(key);
-  if (it == images_.end()) it = images_.insert(key, key.isEmpty() ? QImage() : QImage(key));
+  if (it == images_.end()) it = images_.insert(key, loadImage(picture, key));
   return *it;
 }
 

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QGridLayout>
-#include <QImageReader>
 #include <QMessageBox>
 #include <QSaveFile>
 #include <QTime>
@@ -101,10 +100,6 @@ void QtHost::playSound(const std::string& path) { sound_.play(path); }
 std::int64_t QtHost::timeOfDayMs(std::int64_t now) {
   if (mode_ == Mode::Script) return virtualDay_.timeOfDayMs(now);
   return QTime::currentTime().msecsSinceStartOfDay();
-}
-
-bool QtHost::pictureReadable(const std::string& path) {
-  return QImageReader(QString::fromStdString(path)).canRead();
 }
 
 void QtHost::refresh() {

@@ -47,7 +47,6 @@ class QtHost : public Host {
   void showMessage(const std::string& text) override;
   void playSound(const std::string& path) override;
   std::int64_t timeOfDayMs(std::int64_t now) override;
-  bool pictureReadable(const std::string& path) override;
   void refresh() override;
   void raise(Window& window) override;
   bool screenshot(Window& window, const std::string& file) override;
