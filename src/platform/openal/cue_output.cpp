@@ -139,6 +139,10 @@ void prepareAudioLibrary() {
   // What the sound server holds ahead of the ear, in ms: a new cue is heard this soon.
   // Without it the server picks its own, often far more.
   setenv("PULSE_LATENCY_MSEC", "60", 0);
+  // The desktop's sound server, PulseAudio or PipeWire's stand-in for it. Trying ALSA after it
+  // only fills the terminal with ALSA's complaints when no server runs; a player with ALSA
+  // alone names it in ALSOFT_DRIVERS.
+  setenv("ALSOFT_DRIVERS", "pulse", 0);
   // OpenAL Soft says on standard error that no sound server answers; the game plays on in
   // silence and tries again at the next cue.
   setenv("ALSOFT_LOGLEVEL", "0", 0);
