@@ -368,7 +368,7 @@ struct CutCase {
 };
 // A new cue, the same cue again (the level animation restarts cue 2 every 100 ms), a missing file.
 const CutCase kCuts[] = {{5, 6, 400}, {2, 2, 100}, {8, 0, 300}};
-// A start may wait for the paused device to resume, a cut never does: so a cut may be heard
+// A start may wait for the device to open again, a cut never does: so a cut may be heard
 // this much before the request's moment, counted from the cue's start.
 constexpr double kResumeMs = 25;
 // The null sink's monitor may miss the first few ms of a stream that starts or resumes, as it

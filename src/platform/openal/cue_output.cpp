@@ -1,7 +1,5 @@
 #include "platform/openal/cue_output.h"
 
-// The device pause comes from ALC_SOFT_pause_device, which OpenAL Soft exports.
-#define AL_ALEXT_PROTOTYPES
 #include <AL/al.h>
 #include <AL/alc.h>
 #include <AL/alext.h>
@@ -28,7 +26,7 @@ using namespace std::chrono_literals;
 constexpr ALCint kMixRate = 22050;
 // Mixing updates a second.
 constexpr ALCint kUpdatesPerSecond = 100;
-// How often a playing device is looked at, to pause it once the last cue has been heard.
+// How often an open device is looked at, to close it once the last cue has been heard.
 constexpr auto kSettle = 250ms;
 // What quitting waits for the audio thread before leaving it to the exit.
 constexpr auto kQuitWait = 200ms;
@@ -57,8 +55,6 @@ class Device {
 
   void play(const std::shared_ptr<const Pcm>& cue) {
     if (!open()) return;
-    if (paused_) alcDeviceResumeSOFT(device_);
-    paused_ = false;
     // OpenAL Soft ramps a stopped source down over a few samples: a cut, not a click.
     alSourceStop(source_);
     if (!cue) return;
@@ -66,20 +62,13 @@ class Device {
     alSourcePlay(source_);
   }
 
-  bool awake() const { return device_ && !paused_; }
+  bool awake() const { return device_ != nullptr; }
 
   bool playing() const {
     if (!awake()) return false;
     ALint state = AL_STOPPED;
     alGetSourcei(source_, AL_SOURCE_STATE, &state);
     return state == AL_PLAYING;
-  }
-
-  // Nothing mixes silence for ever: a paused device wakes no thread.
-  void pause() {
-    if (!device_ || paused_) return;
-    alcDevicePauseSOFT(device_);
-    paused_ = true;
   }
 
   void close() {
@@ -90,7 +79,6 @@ class Device {
     device_ = nullptr;
     context_ = nullptr;
     buffers_.clear();
-    paused_ = false;
   }
 
  private:
@@ -121,7 +109,6 @@ class Device {
   ALCdevice* device_ = nullptr;
   ALCcontext* context_ = nullptr;
   ALuint source_ = 0;
-  bool paused_ = false;
   std::map<const Pcm*, Buffer> buffers_;
 };
 
@@ -161,9 +148,8 @@ struct CueOutput::Mailbox {
   void run() {
     raisePriority();
     Device device;
-    // Opened now and paused, so the first cue does not wait for the server's greeting.
+    // Opened once now, so the first cue does not wait for the library to start.
     device.open();
-    device.pause();
     bool mixedAll = false;
     std::unique_lock lock(mutex);
     for (;;) {
@@ -171,10 +157,12 @@ struct CueOutput::Mailbox {
       if (!device.awake()) {
         wake.wait(lock, due);
       } else if (!wake.wait_for(lock, kSettle, due)) {
-        // A cue mixed to its end is still in the server's buffer: pause at the next look.
+        // A cue mixed to its end is still in the server's buffer: close at the next look.
+        // Closed, the device wakes no thread (paused, the library still looks at the server
+        // a hundred times a second); opening it again takes a few milliseconds.
         lock.unlock();
         if (device.playing()) mixedAll = false;
-        else if (std::exchange(mixedAll, true)) device.pause();
+        else if (std::exchange(mixedAll, true)) device.close();
         lock.lock();
         continue;
       }
