@@ -29,7 +29,7 @@ constexpr ALCint kUpdatesPerSecond = 100;
 // How often an open device is looked at, to close it once the last cue has been heard.
 constexpr auto kSettle = 250ms;
 // What quitting waits for the audio thread before leaving it to the exit.
-constexpr auto kQuitWait = 200ms;
+constexpr auto kQuitWait = 50ms;
 
 // The device, its context and the one source the cues play on. Used on the audio thread only.
 class Device {
