@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "platform/field.h"
 #include "platform/file_reader.h"
 #include "platform/file_writer.h"
 
@@ -12,30 +13,22 @@ namespace {
 constexpr std::size_t kFieldCount = 4;
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string_view trimmed(std::string_view s) {
-  while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
-  while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
-  return s;
-}
-
 // The fields of one line, up to `wanted`; nothing when a quoted field is not closed or has
 // text after its closing quotation mark.
 std::optional<std::vector<std::string>> splitFields(std::string_view line, std::size_t wanted) {
   std::vector<std::string> fields;
   while (fields.size() < wanted) {
     const std::size_t comma = line.find(',');
-    std::string_view raw = trimmed(line.substr(0, comma));
+    std::string_view raw = trimSpaces(line.substr(0, comma));
     if (!raw.empty() && raw.front() == '"') {
       // A quoted field may hold commas, so its end is its closing quotation mark.
       const std::size_t start = line.find('"');
       const std::size_t close = line.find('"', start + 1);
       if (close == std::string_view::npos) return std::nullopt;
-      fields.emplace_back(trimmed(line.substr(start + 1, close - start - 1)));
+      fields.emplace_back(trimSpaces(line.substr(start + 1, close - start - 1)));
       line.remove_prefix(close + 1);
       const std::size_t next = line.find(',');
-      if (!trimmed(line.substr(0, next)).empty()) return std::nullopt;
+      if (!trimSpaces(line.substr(0, next)).empty()) return std::nullopt;
       if (next == std::string_view::npos) break;
       line.remove_prefix(next + 1);
       continue;
@@ -52,7 +45,7 @@ std::optional<std::string> wholeNumber(std::string_view text, bool mayBeNegative
   constexpr std::size_t kMostDigits = 15;
   const bool negative = mayBeNegative && !text.empty() && text.front() == '-';
   if (negative) text.remove_prefix(1);
-  if (text.empty() || text.find_first_not_of("0123456789") != std::string_view::npos) return std::nullopt;
+  if (!allDigits(text)) return std::nullopt;
   while (text.size() > 1 && text.front() == '0') text.remove_prefix(1);
   if (text.size() > kMostDigits) return std::nullopt;
   return (negative && text != "0" ? "-" : "") + std::string(text);

@@ -22,6 +22,8 @@ std::string toLower(std::string_view text);
 
 // One digit or more, 0 to 9, and nothing else: no sign, space or point.
 bool allDigits(std::string_view text);
+// Without the spaces and tabs at either end.
+std::string_view trimSpaces(std::string_view text);
 
 // Characters are UTF-8 code points; a byte that starts none counts as one.
 int characterCount(std::string_view text);
