@@ -96,7 +96,9 @@ TEST_F(Preferences, TwoGamesKeepingTheChoiceAtOnceLeaveItWholeForEveryReader) {
     for (const pid_t game : games) running -= waitpid(game, nullptr, WNOHANG) == game ? 1 : 0;
   }
   EXPECT_EQ(torn, 0) << "of " << reads << " reads";
-  EXPECT_EQ(readFile(file), "[General]\nmuted=false\n");
+  // Which game wrote last, and what it started from (a game starting after the other wrote
+  // "true" ends on "true"), is the scheduler's to say: the file is whole either way.
+  EXPECT_TRUE(readFile(file) == "[General]\nmuted=true\n" || readFile(file) == "[General]\nmuted=false\n");
   EXPECT_EQ(leftovers(config.path() + "/tarmac-warden", "tarmac-warden.conf"), std::vector<std::string>());
 }
 

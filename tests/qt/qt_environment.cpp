@@ -2,6 +2,8 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
+#include "platform/openal/cue_output.h"
+
 namespace {
 
 class QtEnvironment : public ::testing::Environment {
@@ -10,6 +12,7 @@ class QtEnvironment : public ::testing::Environment {
     static int argc = 1;
     static char name[] = "tarmac_qt_tests";
     static char* argv[] = {name, nullptr};
+    tw::prepareAudioLibrary();  // as the game does, before any thread starts
     app_ = std::make_unique<QApplication>(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
   }

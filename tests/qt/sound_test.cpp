@@ -49,7 +49,6 @@ double steadyMs() {
 // request that only cuts). In the player's process: each request through the game's player,
 // its moment printed.
 void playPlan(const QString& text) {
-  prepareAudioLibrary();
   QEventLoop loop;
   SoundPlayer player;
   double last = 0;
