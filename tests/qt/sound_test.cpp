@@ -115,6 +115,8 @@ class PrivateSoundServer {
     }
     env_.insert("PULSE_SERVER", "unix:" + socket());
     env_.remove("DISPLAY");
+    // The recorder keeps its own short latency; the player sets the game's again.
+    env_.remove("PULSE_LATENCY_MSEC");
     daemon_.setProcessChannelMode(QProcess::MergedChannels);
     start();
   }

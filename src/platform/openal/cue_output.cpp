@@ -11,7 +11,6 @@
 #include <mutex>
 #include <optional>
 #include <thread>
-#include <utility>
 
 #include <pthread.h>
 #include <sched.h>
@@ -26,8 +25,10 @@ using namespace std::chrono_literals;
 constexpr ALCint kMixRate = 22050;
 // Mixing updates a second.
 constexpr ALCint kUpdatesPerSecond = 100;
-// How often an open device is looked at, to close it once the last cue has been heard.
+// How often an open device is looked at, and how many looks in a row must find it quiet
+// before it is closed: a second or so after the last cue was heard.
 constexpr auto kSettle = 250ms;
+constexpr int kQuietLooks = 4;
 // What quitting waits for the audio thread before leaving it to the exit.
 constexpr auto kQuitWait = 50ms;
 
@@ -150,19 +151,19 @@ struct CueOutput::Mailbox {
     Device device;
     // Opened once now, so the first cue does not wait for the library to start.
     device.open();
-    bool mixedAll = false;
+    int quietLooks = 0;
     std::unique_lock lock(mutex);
     for (;;) {
       const auto due = [this] { return quit || request.has_value(); };
       if (!device.awake()) {
         wake.wait(lock, due);
       } else if (!wake.wait_for(lock, kSettle, due)) {
-        // A cue mixed to its end is still in the server's buffer: close at the next look.
-        // Closed, the device wakes no thread (paused, the library still looks at the server
-        // a hundred times a second); opening it again takes a few milliseconds.
+        // Closed once quiet for a while, the device wakes no thread (open, even paused, the
+        // library looks at the server a hundred times a second). Not at once: opening again
+        // asks the server several things, which a busy machine makes take a while.
         lock.unlock();
-        if (device.playing()) mixedAll = false;
-        else if (std::exchange(mixedAll, true)) device.close();
+        quietLooks = device.playing() ? 0 : quietLooks + 1;
+        if (quietLooks == kQuietLooks) device.close();
         lock.lock();
         continue;
       }
@@ -171,7 +172,7 @@ struct CueOutput::Mailbox {
       request.reset();
       lock.unlock();
       device.play(cue);
-      mixedAll = false;
+      quietLooks = 0;
       lock.lock();
     }
     lock.unlock();
