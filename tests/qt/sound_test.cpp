@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <sched.h>
+#include <sys/stat.h>
 #include <sys/prctl.h>
 
 #include <algorithm>
@@ -496,6 +497,29 @@ TEST_F(CuePlayer, ARestartedServerIsUsedAgain) {
   ASSERT_NE(next, requested.end());
   const Heard h = heardAfter(recorder.samples(), recorder.startMs(), four, *next);
   EXPECT_GE(h.part.length(), long(four.size()) * 9 / 10) << "the first cue 2 s after the server's return is not heard";
+}
+
+// Cue files come through the game's one reader: what is no regular file, or larger than a
+// cue may be, is no cue, and never holds the game up.
+TEST(CueFiles, OnlyARegularWavWithinItsCapIsACue) {
+  QTemporaryDir dir;
+  const std::string fifo = dir.filePath("fifo.wav").toStdString();
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  QFile::link("/dev/zero", dir.filePath("zero.wav"));
+  QFile big(dir.filePath("big.wav"));
+  ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+  QFile one(cuePath(1));
+  ASSERT_TRUE(one.open(QIODevice::ReadOnly));
+  const QByteArray wav = one.readAll();
+  big.write(wav);
+  big.resize((16 << 20) + 1);  // the cue with silence after it, one byte over the cap
+  big.close();
+  for (const char* name : {"fifo.wav", "zero.wav", "big.wav", "none.wav"})
+    EXPECT_FALSE(decodeCueFile(dir.filePath(name).toStdString())) << name;
+  const auto cue = decodeCueFile(cuePath(1).toStdString());
+  ASSERT_TRUE(cue);
+  EXPECT_EQ(cue->rate, kRate);
+  EXPECT_EQ(cue->samples.size(), std::size_t(wav.size() - 44) / 2);
 }
 
 }  // namespace
