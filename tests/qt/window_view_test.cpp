@@ -109,8 +109,12 @@ TEST_F(QtView, AKeyActsOnlyInTheWindowWhereItWentDown) {
   QtGame game(QtHost::Mode::Play);
   Form1& f = game.form1();
   game.app().advanceTo(20);
-  f.planes[0].AereoDest1 = "I";  // plane 0 stands on A - 1
+  // Plane 0 stands on A - 1; its drawn destination may be A - 1 too, so it is sent to I - 9
+  // and chosen again for the read-outs to say so.
+  f.planes[0].AereoDest1 = "I";
   f.planes[0].AereoDest2 = "9";
+  game.app().click(*f.planes[0].Aereo);
+  ASSERT_EQ(f.DT->text, "I - 9");
   const auto enter = [](QWidget* to, QEvent::Type type, bool repeat) {
     QKeyEvent event(type, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), repeat);
     QCoreApplication::sendEvent(to, &event);
