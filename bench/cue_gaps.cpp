@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/file_reader.h"
-#include "platform/wav.h"
+#include "system/file_reader.h"
+#include "model/wav.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "app/command_line.h"
-#include "app/windowed_run.h"
+#include "frontends/qt/windowed_run.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include "autopilot/autopilot.h"
 #include "game/form1.h"
 #include "game/game_windows.h"
-#include "platform/application.h"
-#include "platform/field.h"
-#include "platform/headless_host.h"
+#include "model/application.h"
+#include "model/field.h"
+#include "frontends/headless/headless_host.h"
 
 namespace tw {
 namespace {

@@ -4,8 +4,8 @@
 
 #include "game/form1.h"
 #include "game/game_windows.h"
-#include "platform/application.h"
-#include "platform/headless_host.h"
+#include "model/application.h"
+#include "frontends/headless/headless_host.h"
 
 namespace tw {
 namespace {

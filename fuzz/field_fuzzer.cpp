@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/field.h"
+#include "model/field.h"
 #include "require.h"
 
 namespace {

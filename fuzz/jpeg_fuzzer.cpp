@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "platform/jpeg_check.h"
+#include "model/jpeg_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   tw::jpegDecodes(std::string_view(reinterpret_cast<const char*>(data), size));

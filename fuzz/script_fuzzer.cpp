@@ -15,9 +15,9 @@
 #include <string_view>
 
 #include "app/session.h"
-#include "platform/application.h"
-#include "platform/field.h"
-#include "platform/headless_host.h"
+#include "model/application.h"
+#include "model/field.h"
+#include "frontends/headless/headless_host.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "game/board.h"
-#include "platform/field.h"
+#include "model/field.h"
 #include "test_support.h"
 
 namespace tw {

@@ -1,6 +1,6 @@
 // Level completion, the next-level window, the end of the game, and the menus that start one.
 #include "menus/form4.h"
-#include "platform/field.h"
+#include "model/field.h"
 #include "test_support.h"
 
 namespace tw::test {

@@ -10,10 +10,10 @@
 
 #include "app/preferences.h"
 #include "persistence/save_location.h"
-#include "persistence/user_folder.h"
-#include "platform/file_reader.h"
-#include "platform/jpeg_check.h"
-#include "platform/picture_files.h"
+#include "system/user_folder.h"
+#include "system/file_reader.h"
+#include "model/jpeg_check.h"
+#include "model/picture_files.h"
 #include "test_support.h"
 
 namespace tw::test {

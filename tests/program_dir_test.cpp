@@ -2,7 +2,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/program_dir.h"
+#include "system/program_dir.h"
 #include "test_support.h"
 
 namespace tw::test {

@@ -7,7 +7,7 @@
 
 #include "persistence/save_file.h"
 #include "persistence/save_location.h"
-#include "platform/file_reader.h"
+#include "system/file_reader.h"
 #include "test_support.h"
 
 namespace tw::test {

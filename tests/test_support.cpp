@@ -11,7 +11,7 @@
 
 #include "app/demo.h"
 #include "game/game_windows.h"
-#include "platform/properties.h"
+#include "model/properties.h"
 
 namespace tw::test {
 

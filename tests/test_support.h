@@ -12,8 +12,8 @@
 #include "app/command_line.h"
 #include "app/session.h"
 #include "game/form1.h"
-#include "platform/application.h"
-#include "platform/headless_host.h"
+#include "model/application.h"
+#include "frontends/headless/headless_host.h"
 
 namespace tw::test {
 

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "platform/field.h"
+#include "model/field.h"
 
 namespace tw {
 

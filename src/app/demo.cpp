@@ -6,8 +6,8 @@
 #include "app/session.h"
 #include "autopilot/autopilot.h"
 #include "game/game_windows.h"
-#include "platform/application.h"
-#include "platform/headless_host.h"
+#include "model/application.h"
+#include "frontends/headless/headless_host.h"
 
 namespace tw {
 

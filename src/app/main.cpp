@@ -6,7 +6,7 @@
 #include "app/command_line.h"
 #include "app/demo.h"
 #include "app/session.h"
-#include "app/windowed_run.h"
+#include "frontends/qt/windowed_run.h"
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);

@@ -3,10 +3,10 @@
 #include <iostream>
 #include <sstream>
 
-#include "persistence/user_folder.h"
-#include "platform/application.h"
-#include "platform/file_reader.h"
-#include "platform/file_writer.h"
+#include "system/user_folder.h"
+#include "model/application.h"
+#include "system/file_reader.h"
+#include "system/file_writer.h"
 
 namespace tw {
 

@@ -7,9 +7,9 @@
 #include <ostream>
 
 #include "autopilot/autopilot.h"
-#include "platform/application.h"
-#include "platform/field.h"
-#include "platform/properties.h"
+#include "model/application.h"
+#include "model/field.h"
+#include "model/properties.h"
 
 namespace tw {
 

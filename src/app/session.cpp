@@ -5,11 +5,11 @@
 #include <iostream>
 
 #include "app/preferences.h"
-#include "app/program_dir.h"
+#include "system/program_dir.h"
 #include "app/script_runner.h"
 #include "game/game_windows.h"
-#include "platform/application.h"
-#include "platform/headless_host.h"
+#include "model/application.h"
+#include "frontends/headless/headless_host.h"
 
 namespace tw {
 

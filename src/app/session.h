@@ -4,7 +4,7 @@
 #include <string>
 
 #include "app/command_line.h"
-#include "platform/application.h"
+#include "model/application.h"
 
 namespace tw {
 

@@ -10,8 +10,8 @@
 #include "levels/level_table.h"
 #include "menus/form2.h"
 #include "menus/form5.h"
-#include "platform/application.h"
-#include "platform/field.h"
+#include "model/application.h"
+#include "model/field.h"
 
 namespace tw {
 

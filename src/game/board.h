@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/interned.h"
+#include "model/interned.h"
 
 namespace tw::board {
 

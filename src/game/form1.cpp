@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "menus/form2.h"
-#include "platform/application.h"
-#include "platform/field.h"
+#include "model/application.h"
+#include "model/field.h"
 #include "presentation/suona.h"
 
 namespace tw {

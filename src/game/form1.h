@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/window.h"
+#include "model/window.h"
 
 namespace tw {
 

@@ -5,7 +5,7 @@
 #include "menus/form2.h"
 #include "menus/form4.h"
 #include "menus/form5.h"
-#include "platform/application.h"
+#include "model/application.h"
 
 namespace tw {
 

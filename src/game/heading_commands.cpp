@@ -1,7 +1,7 @@
 // The four heading buttons: north, south, east (leftward) and west (rightward).
 #include "game/form1.h"
 #include "game/headings.h"
-#include "platform/application.h"
+#include "model/application.h"
 #include "presentation/suona.h"
 
 namespace tw {

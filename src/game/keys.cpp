@@ -1,8 +1,8 @@
 // The game screen from the keyboard: each key presses the button it stands for, through
 // the same click, so a key does nothing where the click would do nothing.
 #include "game/form1.h"
-#include "platform/application.h"
-#include "platform/field.h"
+#include "model/application.h"
+#include "model/field.h"
 
 namespace tw {
 

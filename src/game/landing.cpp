@@ -1,8 +1,8 @@
 // "Land": on the destination the plane leaves the board; anywhere else the game is over.
 #include "game/form1.h"
 #include "levels/mission.h"
-#include "platform/application.h"
-#include "platform/field.h"
+#include "model/application.h"
+#include "model/field.h"
 #include "presentation/suona.h"
 
 namespace tw {

@@ -2,7 +2,7 @@
 #include "game/board.h"
 #include "game/form1.h"
 #include "game/headings.h"
-#include "platform/field.h"
+#include "model/field.h"
 #include "presentation/suona.h"
 
 namespace tw {

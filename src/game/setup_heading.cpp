@@ -1,7 +1,7 @@
 // Altezza and Desti: the newest plane's heading and destination at mission setup.
 #include "game/form1.h"
 #include "game/headings.h"
-#include "platform/application.h"
+#include "model/application.h"
 
 namespace tw {
 

@@ -5,8 +5,8 @@
 #include "game/board.h"
 #include "game/form1.h"
 #include "game/headings.h"
-#include "platform/application.h"
-#include "platform/field.h"
+#include "model/application.h"
+#include "model/field.h"
 #include "presentation/suona.h"
 
 namespace tw {

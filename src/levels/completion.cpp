@@ -3,8 +3,8 @@
 #include "levels/form3.h"
 #include "levels/level_table.h"
 #include "menus/form2.h"
-#include "platform/application.h"
-#include "platform/field.h"
+#include "model/application.h"
+#include "model/field.h"
 
 namespace tw {
 

@@ -6,8 +6,8 @@
 #include "levels/level_table.h"
 #include "menus/form2.h"
 #include "presentation/window_elements.h"
-#include "platform/application.h"
-#include "platform/field.h"
+#include "model/application.h"
+#include "model/field.h"
 #include "presentation/suona.h"
 
 namespace tw {

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "platform/window.h"
+#include "model/window.h"
 
 namespace tw {
 

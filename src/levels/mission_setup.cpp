@@ -2,7 +2,7 @@
 #include "game/form1.h"
 #include "levels/level_table.h"
 #include "levels/mission.h"
-#include "platform/field.h"
+#include "model/field.h"
 
 namespace tw {
 

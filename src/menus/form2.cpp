@@ -5,7 +5,7 @@
 #include "menus/form4.h"
 #include "menus/form5.h"
 #include "presentation/window_elements.h"
-#include "platform/application.h"
+#include "model/application.h"
 #include "presentation/suona.h"
 
 namespace tw {

@@ -2,7 +2,7 @@
 // Form2, the main menu: every game ends here and every new one starts here.
 #include <string_view>
 
-#include "platform/window.h"
+#include "model/window.h"
 
 namespace tw {
 

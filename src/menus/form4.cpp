@@ -4,7 +4,7 @@
 
 #include "menus/form2.h"
 #include "presentation/window_elements.h"
-#include "platform/application.h"
+#include "model/application.h"
 
 namespace tw {
 

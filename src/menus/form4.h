@@ -2,7 +2,7 @@
 // Form4, the help window: one scrolling text with the credits and how to play.
 #include <string_view>
 
-#include "platform/window.h"
+#include "model/window.h"
 
 namespace tw {
 

@@ -6,7 +6,7 @@
 #include "levels/level_table.h"
 #include "menus/form2.h"
 #include "presentation/window_elements.h"
-#include "platform/application.h"
+#include "model/application.h"
 
 namespace tw {
 

@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "platform/field.h"
-#include "platform/file_reader.h"
-#include "platform/file_writer.h"
+#include "model/field.h"
+#include "system/file_reader.h"
+#include "system/file_writer.h"
 
 namespace tw {
 

@@ -3,8 +3,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "persistence/user_folder.h"
-#include "platform/application.h"
+#include "system/user_folder.h"
+#include "model/application.h"
 
 namespace tw {
 

@@ -4,7 +4,7 @@
 #include "levels/mission.h"
 #include "persistence/save_file.h"
 #include "persistence/save_location.h"
-#include "platform/application.h"
+#include "model/application.h"
 
 namespace tw {
 

@@ -2,7 +2,7 @@
 #include <cmath>
 
 #include "game/form1.h"
-#include "platform/field.h"
+#include "model/field.h"
 
 namespace tw {
 

@@ -3,7 +3,7 @@
 
 #include "game/board.h"
 #include "game/form1.h"
-#include "platform/application.h"
+#include "model/application.h"
 
 namespace tw {
 

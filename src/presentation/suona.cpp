@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/application.h"
+#include "model/application.h"
 
 namespace tw {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/element.h"
+#include "model/element.h"
 
 namespace tw {
 

@@ -9,8 +9,8 @@
 #include <functional>
 #include <gtest/gtest.h>
 
-#include "app/windowed_run.h"
-#include "platform/jpeg_check.h"
+#include "frontends/qt/windowed_run.h"
+#include "model/jpeg_check.h"
 #include "../test_support.h"
 
 namespace tw::test {

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "../test_support.h"
-#include "platform/qt/qt_host.h"
+#include "frontends/qt/qt_host.h"
 
 namespace tw::test {
 namespace {

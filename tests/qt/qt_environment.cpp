@@ -2,7 +2,7 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
-#include "platform/openal/cue_output.h"
+#include "frontends/openal/cue_output.h"
 
 namespace {
 

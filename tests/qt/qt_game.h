@@ -11,10 +11,10 @@
 
 #include "game/form1.h"
 #include "game/game_windows.h"
-#include "platform/application.h"
-#include "platform/qt/element_painter.h"
-#include "platform/qt/qt_host.h"
-#include "platform/qt/window_view.h"
+#include "model/application.h"
+#include "frontends/qt/element_painter.h"
+#include "frontends/qt/qt_host.h"
+#include "frontends/qt/window_view.h"
 #include "../test_support.h"
 
 namespace tw::test {

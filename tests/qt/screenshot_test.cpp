@@ -2,7 +2,7 @@
 #include <QImage>
 
 #include "../test_support.h"
-#include "app/windowed_run.h"
+#include "frontends/qt/windowed_run.h"
 #include "qt_game.h"
 
 namespace tw::test {

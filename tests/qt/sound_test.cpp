@@ -28,7 +28,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/openal/sound_player.h"
+#include "frontends/openal/sound_player.h"
 
 namespace tw::test {
 namespace {

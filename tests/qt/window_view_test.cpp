@@ -8,8 +8,8 @@
 #include <algorithm>
 
 #include "autopilot/autopilot.h"
-#include "platform/field.h"
-#include "platform/qt/text_positions.h"
+#include "model/field.h"
+#include "frontends/qt/text_positions.h"
 #include "qt_game.h"
 #include "../test_support.h"
 

@@ -1,0 +1,255 @@
+#include "frontends/qt/qt_host.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QMessageBox>
+#include <QSaveFile>
+#include <QTime>
+#include <QTimer>
+#include <QWindow>
+#include <algorithm>
+
+#include "model/application.h"
+#include "frontends/qt/game_clock.h"
+#include "frontends/qt/window_view.h"
+
+// The design pictures live in a static library: bring them in by hand.
+static void loadDesignPictures() { Q_INIT_RESOURCE(design); }
+
+namespace tw {
+
+namespace {
+// How often a scripted run lets the real windows repaint, in wall-clock milliseconds.
+constexpr int kScriptRepaintMs = 16;
+
+const QString kMessageCaption = QStringLiteral("Tarmac Warden");
+constexpr int kDemoMessageMs = 2000;
+
+}  // namespace
+
+int messageBoxMinimumWidth(const QFont& font) {
+  // The window manager draws the caption in a bold face of its own beside its frame
+  // buttons: leave room for a heavy caption and four buttons.
+  QFont bold = font;
+  bold.setBold(true);
+  return QFontMetrics(bold).horizontalAdvance(kMessageCaption) * 3 / 2 + 4 * 24;
+}
+
+void makeRoomForCaption(QMessageBox& box) {
+  auto* grid = qobject_cast<QGridLayout*>(box.layout());
+  if (grid == nullptr) return;
+  // A message box sizes itself to its text; a spacer across it is the only width it keeps.
+  grid->addItem(new QSpacerItem(messageBoxMinimumWidth(box.font()), 0, QSizePolicy::Minimum, QSizePolicy::Expanding),
+                grid->rowCount(), 0, 1, grid->columnCount());
+}
+
+QtHost::QtHost(Mode mode, int timeOfDaySeconds) : mode_(mode), virtualDay_(timeOfDaySeconds) {
+  loadDesignPictures();
+  sinceRepaint_.start();
+}
+
+void QtHost::followContentsSoon() {
+  // Several timers tick in one frame: the views take over their changes once, after them.
+  if (contentsPending_) return;
+  contentsPending_ = true;
+  QMetaObject::invokeMethod(
+      &contentsContext_,
+      [this] {
+        contentsPending_ = false;
+        for (auto& [window, view] : views_) view->follow();
+      },
+      Qt::QueuedConnection);
+}
+
+QtHost::~QtHost() {
+  for (auto& [window, view] : views_) delete view;
+  for (auto& view : retired_) delete view.data();
+}
+
+void QtHost::attach(Application& app) {
+  app_ = &app;
+  if (mode_ == Mode::Play) clock_ = std::make_unique<GameClock>(app);
+}
+
+void QtHost::startDemo(std::function<void()> end) { endDemo_ = std::move(end); }
+
+void QtHost::playerActs() {
+  if (!endDemo_) return;
+  auto end = std::move(endDemo_);
+  endDemo_ = nullptr;
+  end();
+}
+
+void QtHost::showMessage(const std::string& text) {
+  if (mode_ == Mode::Script) return;  // answered with OK at once
+  // The box waits over the screen as the handler has left it, not as it was before.
+  followWindows(true);
+  for (auto& [window, view] : views_) view->repaint();
+  QMessageBox box(QMessageBox::Information, kMessageCaption, QString::fromStdString(text), QMessageBox::Ok);
+  // The game's own box: its icon, and nothing on the frame to minimise or maximise it.
+  box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+  box.setWindowIcon(gameIcon());
+  makeRoomForCaption(box);
+  // In the demo nobody is there to press OK.
+  if (endDemo_) QTimer::singleShot(kDemoMessageMs, &box, &QMessageBox::accept);
+  box.exec();
+}
+
+void QtHost::playSound(const std::string& path) { sound_.play(path); }
+
+std::int64_t QtHost::timeOfDayMs(std::int64_t now) {
+  if (mode_ == Mode::Script) return virtualDay_.timeOfDayMs(now);
+  return QTime::currentTime().msecsSinceStartOfDay();
+}
+
+void QtHost::refresh() {
+  if (app_ == nullptr || refreshing_) return;
+  // A script settles after every tick: its windows catch up only now and then.
+  const bool repaint = mode_ == Mode::Script && sinceRepaint_.elapsed() >= kScriptRepaintMs;
+  refreshing_ = true;
+  followWindows(repaint);
+  refreshing_ = false;
+  if (mode_ == Mode::Play) {
+    followContentsSoon();
+    clock_->arm();
+    if (app_->openWindows().empty()) QCoreApplication::quit();
+  } else if (repaint) {
+    // Let the windows show the game as the script goes, but keep the player out of it.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    sinceRepaint_.restart();
+  }
+}
+
+void QtHost::followWindows(bool followContents) {
+  for (Window* window : app_->openWindows()) {
+    auto it = views_.find(window);
+    if (it != views_.end() && it->second->openSequence() != window->openSequence()) {
+      retire(it->second);
+      views_.erase(it);
+      it = views_.end();
+    }
+    if (it == views_.end()) {
+      auto* view = new WindowView(*this, *window, pictures_);
+      views_[window] = view;
+      keepInFront(*view);
+      view->show();
+    } else if (followContents) {
+      it->second->follow();
+    }
+  }
+  for (auto it = views_.begin(); it != views_.end();) {
+    if (it->first->isOpen()) {
+      ++it;
+      continue;
+    }
+    retire(it->second);
+    it = views_.erase(it);
+  }
+}
+
+void QtHost::keepInFront(WindowView& view) {
+  const Window* owner = app_->findWindow(view.window().keptInFrontOf);
+  WindowView* ownerView = owner != nullptr ? viewOf(*owner) : nullptr;
+  if (ownerView == nullptr) return;
+  // A transient dialog: the window manager keeps it above its owner, which it cannot hide.
+  view.setWindowFlags((view.windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog);
+  view.winId();
+  ownerView->winId();
+  view.windowHandle()->setTransientParent(ownerView->windowHandle());
+}
+
+void QtHost::retire(WindowView* view) {
+  // Not deleted at once: the view may be the one whose event closed its window.
+  view->forget();
+  view->deleteLater();
+  retired_.erase(std::remove_if(retired_.begin(), retired_.end(), [](const auto& v) { return v.isNull(); }),
+                 retired_.end());
+  retired_.emplace_back(view);
+}
+
+void QtHost::raise(Window& window) {
+  if (WindowView* view = viewOf(window)) {
+    view->raise();
+    view->activateWindow();
+  }
+}
+
+bool QtHost::screenshot(Window& window, const std::string& file) {
+  if (viewOf(window) == nullptr && app_ != nullptr) followWindows(false);
+  WindowView* view = viewOf(window);
+  if (view == nullptr) return false;
+  // Whole or not at all: a full disk leaves no empty picture behind.
+  QSaveFile out(QString::fromStdString(file));
+  if (!out.open(QIODevice::WriteOnly)) return false;
+  if (!view->capture().save(&out, "PNG")) {
+    out.cancelWriting();
+    return false;
+  }
+  return out.commit();
+}
+
+WindowView* QtHost::viewOf(const Window& window) const {
+  const auto it = views_.find(&window);
+  return it == views_.end() ? nullptr : it->second;
+}
+
+bool QtHost::clockArmed() const { return clock_ && clock_->armed(); }
+
+bool QtHost::takesInput() const {
+  return app_ != nullptr && mode_ == Mode::Play && !refreshing_ && !app_->scheduler().held();
+}
+
+void QtHost::catchUp() {
+  Scheduler& scheduler = app_->scheduler();
+  scheduler.setNow(std::max(scheduler.now(), clock_->now()));
+}
+
+void QtHost::clicked(Element& element) {
+  if (!takesInput()) return;
+  playerActs();
+  catchUp();
+  app_->click(element);
+  app_->settle();
+}
+
+void QtHost::focused(Window& window, Element& box) {
+  if (!takesInput() || window.focus() == &box) return;
+  catchUp();
+  window.setFocus(box);
+  app_->settle();
+}
+
+void QtHost::typed(Window& window, Element& box, std::string text, int selStart) {
+  if (!takesInput()) return;
+  playerActs();
+  catchUp();
+  window.setText(box, std::move(text));
+  window.setSelStart(box, selStart);
+  app_->settle();
+}
+
+bool QtHost::keyPressed(Window& window, const std::string& key) {
+  if (!takesInput() || key.empty()) return false;
+  playerActs();
+  catchUp();
+  const bool taken = app_->key(window, key);
+  app_->settle();
+  return taken;
+}
+
+void QtHost::minimized(Window& window) {
+  if (!takesInput()) return;
+  catchUp();
+  app_->minimize(window);
+  app_->settle();
+}
+
+void QtHost::closeBoxPressed(Window& window) {
+  if (!takesInput()) return;
+  playerActs();
+  catchUp();
+  app_->closeBox(window);
+  app_->settle();
+}
+
+}  // namespace tw

@@ -1,0 +1,160 @@
+#include "frontends/qt/text_box_view.h"
+
+#include <QPainter>
+#include <QScrollBar>
+#include <algorithm>
+
+#include "frontends/qt/element_painter.h"
+#include "frontends/qt/key_names.h"
+#include "frontends/qt/qt_host.h"
+#include "frontends/qt/text_positions.h"
+#include "model/window.h"
+
+namespace tw {
+
+namespace {
+
+// The toolkit's light grey bar glares beside a dark text: give it the box's own background
+// and the grey of the game's buttons.
+void darkenScrollBar(QScrollBar& bar, Rgb background) {
+  const QString back = QColor(static_cast<QRgb>(background)).name();
+  bar.setStyleSheet(QString("QScrollBar:vertical { background: %1; width: 14px; margin: 0; }"
+                            "QScrollBar::handle:vertical { background: #404040; min-height: 24px; }"
+                            "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"
+                            "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: %1; }")
+                        .arg(back));
+}
+
+}  // namespace
+
+TextBoxView::TextBoxView(QWidget* parent, QtHost& host, Window& window, Element& element)
+    : QPlainTextEdit(parent), host_(host), window_(window), element_(element) {
+  setFrameShape(QFrame::NoFrame);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setVerticalScrollBarPolicy(element.scrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+  if (element.scrollBar) darkenScrollBar(*verticalScrollBar(), element.backColor);
+  setLineWrapMode(element.multiLine ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+  setReadOnly(element.readOnly);
+  setCursorWidth(0);  // the caret is the game's own block, painted below
+  // Read-only, but the player can still place the insertion point with a click. Not with keys,
+  // which are the game's: a box the keys may move through draws the toolkit's caret as well,
+  // and on a screen scaled by a fraction its zero width still shows a pixel below the block.
+  if (element.readOnly) setTextInteractionFlags(Qt::TextSelectableByMouse);
+  connect(this, &QPlainTextEdit::textChanged, this, [this] {
+    if (!following_ && !forgotten_) playerEdited();
+  });
+  connect(this, &QPlainTextEdit::cursorPositionChanged, this, [this] {
+    viewport()->update();  // the block is wider than the toolkit's own caret repaint
+    if (following_ || forgotten_) return;
+    window_.setSelStart(element_, storedPosition(element_.text, textCursor().position()));
+    shownSelStart_ = element_.selStart;
+  });
+}
+
+void TextBoxView::follow() {
+  following_ = true;
+  setGeometry(pixelRect(element_));
+  setVisible(element_.shown());
+  // Only what changed: the log follows its element every frame.
+  const Font& font = element_.font;
+  if (font.family != followedFont_.family || font.points != followedFont_.points ||
+      font.weight != followedFont_.weight) {
+    followedFont_ = font;
+    setFont(gameFont(font));
+  }
+  const std::pair colours{element_.backColor, element_.foreColor};
+  if (colours != followedColours_) {
+    followedColours_ = colours;
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Base, QColor(static_cast<QRgb>(colours.first)));
+    palette.setColor(QPalette::Text, QColor(static_cast<QRgb>(colours.second)));
+    setPalette(palette);
+  }
+  followText();
+  // A new font, text or insertion point repaints the caret's line by itself.
+  const QSize caret(element_.caretWidth, element_.caretHeight);
+  if (caret != followedCaret_) {
+    followedCaret_ = caret;
+    viewport()->update();
+  }
+  if (window_.focus() == &element_ && !hasFocus()) setFocus(Qt::OtherFocusReason);
+  following_ = false;
+}
+
+void TextBoxView::forget() {
+  forgotten_ = true;
+  hide();
+}
+
+void TextBoxView::followText() {
+  const bool changed = element_.text != followedText_;
+  if (changed) {
+    followedText_ = element_.text;
+    setPlainText(shownText(followedText_));
+  }
+  if (changed || element_.selStart != shownSelStart_) {
+    shownSelStart_ = element_.selStart;
+    QTextCursor cursor = textCursor();
+    const int last = document()->characterCount() - 1;
+    cursor.setPosition(std::clamp(shownPosition(followedText_, element_.selStart), 0, std::max(0, last)));
+    setTextCursor(cursor);
+    ensureCursorVisible();
+  }
+}
+
+void TextBoxView::playerEdited() {
+  std::string text = toPlainText().replace("\n", "\r\n").toStdString();
+  followedText_ = text;
+  host_.typed(window_, element_, std::move(text), storedPosition(followedText_, textCursor().position()));
+}
+
+QSize TextBoxView::caretSize() const {
+  // A width of 0 is the platform's thin caret; a height of 0 is the line's.
+  return QSize(element_.caretWidth > 0 ? element_.caretWidth : 1,
+               element_.caretHeight > 0 ? element_.caretHeight : QPlainTextEdit::cursorRect().height());
+}
+
+QRect TextBoxView::caretRect() const {
+  return QRect(QPlainTextEdit::cursorRect().topLeft(), caretSize());
+}
+
+void TextBoxView::paintEvent(QPaintEvent* event) {
+  QPlainTextEdit::paintEvent(event);
+  if (forgotten_ || !hasFocus()) return;
+  // A solid block that inverts what lies under it, steady rather than blinking.
+  QPainter painter(viewport());
+  painter.setCompositionMode(QPainter::RasterOp_NotDestination);
+  painter.fillRect(caretRect(), Qt::white);
+}
+
+void TextBoxView::focusInEvent(QFocusEvent* event) {
+  QPlainTextEdit::focusInEvent(event);
+  if (!forgotten_) host_.focused(window_, element_);
+}
+
+void TextBoxView::focusOutEvent(QFocusEvent* event) {
+  QPlainTextEdit::focusOutEvent(event);
+  viewport()->update();
+}
+
+bool TextBoxView::event(QEvent* event) {
+  // Before the widget's own use of arrows and Tab: the game screen's keys work wherever the focus is.
+  if (event->type() == QEvent::KeyPress && !forgotten_ &&
+      host_.keyPressed(window_, keyName(static_cast<QKeyEvent&>(*event)))) {
+    event->accept();
+    return true;
+  }
+  return QPlainTextEdit::event(event);
+}
+
+void TextBoxView::mousePressEvent(QMouseEvent* event) {
+  if (!forgotten_) host_.playerActs();
+  QPlainTextEdit::mousePressEvent(event);
+}
+
+void TextBoxView::mouseReleaseEvent(QMouseEvent* event) {
+  QPlainTextEdit::mouseReleaseEvent(event);
+  if (!forgotten_) host_.clicked(element_);
+}
+
+}  // namespace tw

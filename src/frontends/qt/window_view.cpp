@@ -1,0 +1,170 @@
+#include "frontends/qt/window_view.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QWindow>
+
+#include "frontends/qt/key_names.h"
+#include "frontends/qt/qt_host.h"
+#include "frontends/qt/text_box_view.h"
+#include "model/window.h"
+
+namespace tw {
+
+namespace {
+
+QCursor handCursor() {
+  const QPixmap hand(":/design/hand.png");
+  return hand.isNull() ? QCursor(Qt::OpenHandCursor) : QCursor(hand, 16, 1);
+}
+
+QSize clientSize(const Window& window) {
+  return QSize(toPixels(window.clientWidth), toPixels(window.clientHeight));
+}
+
+}  // namespace
+
+QIcon gameIcon() {
+  QIcon icon;
+  for (const char* size : {"32", "64", "128", "256"}) icon.addFile(QString(":/design/icon-%1.png").arg(size));
+  return icon;
+}
+
+WindowView::WindowView(QtHost& host, Window& window, PictureCache& pictures)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      host_(host),
+      window_(window),
+      pictures_(pictures),
+      openSequence_(window.openSequence()),
+      hand_(handCursor()) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setMouseTracking(true);
+  setWindowIcon(gameIcon());
+  setAutoFillBackground(false);
+  follow();
+  centreOnScreen();
+}
+
+void WindowView::centreOnScreen() {
+  // Before it is shown, a window is placed by its frame, whose size the window manager
+  // tells only once a window is on the screen.
+  const QMargins margins = host_.frameMargins();
+  QRect frame(QPoint(0, 0), size().grownBy(margins));
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) frame.moveCenter(screen->availableGeometry().center());
+  move(frame.topLeft());
+}
+
+void WindowView::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  if (framed_ || windowHandle() == nullptr) return;
+  const QMargins margins = windowHandle()->frameMargins();
+  if (margins.isNull()) return;
+  framed_ = true;
+  // The first window learns the frame's size on the screen: centre it again by its frame.
+  if (margins == host_.frameMargins()) return;
+  host_.setFrameMargins(margins);
+  centreOnScreen();
+}
+
+void WindowView::follow() {
+  if (forgotten_) return;
+  const QSize size = clientSize(window_);
+  if (this->size() != size || minimumSize() != size) setFixedSize(size);
+  const QString caption = QString::fromStdString(window_.caption);
+  if (windowTitle() != caption) setWindowTitle(caption);
+  followTextBoxes();
+  if (!window_.enabled) unsetCursor();
+  // Only what changed: the sweep lines' strips, a plane that moved, a label's new text.
+  const QRegion changed = damage_.since(window_);
+  if (changed.isEmpty()) return;
+  // At once, while the changes just taken over are the latest.
+  repaintingChanges_ = true;
+  repaint(changed);
+  repaintingChanges_ = false;
+}
+
+void WindowView::followTextBoxes() {
+  for (const auto& e : window_.elements()) {
+    if (e->kind != ElementKind::TextBox) continue;
+    auto& box = textBoxes_[e.get()];
+    if (box == nullptr) box = new TextBoxView(this, host_, window_, *e);
+    box->follow();
+  }
+}
+
+void WindowView::forget() {
+  forgotten_ = true;
+  // The boxes go with the view; one of them may be handling the event that closed the window.
+  for (auto& [element, box] : textBoxes_) box->forget();
+  textBoxes_.clear();
+  hide();
+}
+
+QImage WindowView::capture() {
+  follow();
+  QImage image = grab().toImage();
+  // One image pixel to a logical pixel, whatever the screen's scale.
+  if (image.size() != size()) image = image.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  return image;
+}
+
+void WindowView::paintEvent(QPaintEvent* event) {
+  // A paint the window system asks for (a window being exposed) may come before the view has
+  // taken over the latest changes: what it cannot draw over now is drawn again at once.
+  if (!forgotten_ && !repaintingChanges_) {
+    const QRegion missed = damage_.since(window_);
+    if (!missed.isEmpty()) update(missed);
+  }
+  QPainter painter(this);
+  painter.fillRect(event->rect(), Qt::black);
+  if (!forgotten_) paintWindow(painter, window_, pictures_, event->region());
+}
+
+void WindowView::mousePressEvent(QMouseEvent* event) {
+  if (forgotten_) return;
+  host_.playerActs();
+  if (event->button() != Qt::LeftButton) return;
+  pressed_ = elementAt(window_, event->position().toPoint());
+}
+
+void WindowView::mouseReleaseEvent(QMouseEvent* event) {
+  if (forgotten_ || event->button() != Qt::LeftButton) return;
+  // A click is a press and a release on the same element.
+  Element* e = elementAt(window_, event->position().toPoint());
+  const bool same = e != nullptr && e == pressed_;
+  pressed_ = nullptr;
+  if (same) host_.clicked(*e);
+}
+
+void WindowView::mouseMoveEvent(QMouseEvent* event) {
+  if (forgotten_) return;
+  // A disabled window takes no clicks, so it does not offer them either.
+  const Element* e = window_.enabled ? elementAt(window_, event->position().toPoint()) : nullptr;
+  if (e && e->handPointer) {
+    setCursor(hand_);
+  } else {
+    unsetCursor();
+  }
+  setToolTip(e ? QString::fromStdString(e->tooltip) : QString());
+}
+
+void WindowView::keyPressEvent(QKeyEvent* event) {
+  if (forgotten_ || !host_.keyPressed(window_, keyName(*event))) QWidget::keyPressEvent(event);
+}
+
+void WindowView::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (!forgotten_ && event->type() == QEvent::WindowStateChange && isMinimized()) host_.minimized(window_);
+}
+
+void WindowView::closeEvent(QCloseEvent* event) {
+  // The game decides: the view goes when the window has closed.
+  event->ignore();
+  if (!forgotten_) host_.closeBoxPressed(window_);
+}
+
+}  // namespace tw

@@ -1,0 +1,68 @@
+#pragma once
+// The view of one open window: a top-level widget of the window's fixed client size that
+// paints its elements and hands the player's clicks and close box to the host.
+#include <QCursor>
+#include <QIcon>
+#include <QImage>
+#include <QWidget>
+#include <cstdint>
+#include <map>
+
+#include "frontends/qt/damage.h"
+#include "frontends/qt/element_painter.h"
+
+namespace tw {
+
+class QtHost;
+class TextBoxView;
+class Window;
+struct Element;
+
+// The game's icon, on its windows and its message boxes.
+QIcon gameIcon();
+
+class WindowView : public QWidget {
+  Q_OBJECT
+
+ public:
+  WindowView(QtHost& host, Window& window, PictureCache& pictures);
+
+  Window& window() const { return window_; }
+  // The opening of the window this view shows; a reopened window gets a new view.
+  std::uint64_t openSequence() const { return openSequence_; }
+
+  // Takes over the window's size, caption and text boxes, and repaints.
+  void follow();
+  // The window has closed: its elements are gone, so the view forgets them.
+  void forget();
+  // The client area as the player sees it, in logical pixels.
+  QImage capture();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  void followTextBoxes();
+  void centreOnScreen();
+
+  QtHost& host_;
+  Window& window_;
+  PictureCache& pictures_;
+  std::uint64_t openSequence_;
+  QCursor hand_;
+  bool forgotten_ = false;
+  bool repaintingChanges_ = false;  // painting what follow() has just found changed
+  bool framed_ = false;  // the window manager's frame is known
+  const Element* pressed_ = nullptr;  // under the pointer when the button went down
+  std::map<const Element*, TextBoxView*> textBoxes_;
+  Damage damage_;
+};
+
+}  // namespace tw
