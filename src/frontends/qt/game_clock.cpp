@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "model/application.h"
+#include "midend/midend.h"
 
 namespace tw {
 
-GameClock::GameClock(Application& app) : app_(app) {
+GameClock::GameClock(Midend& midend) : midend_(midend) {
   started_.start();
   timer_.setSingleShot(true);
   timer_.setTimerType(Qt::PreciseTimer);
@@ -14,7 +14,7 @@ GameClock::GameClock(Application& app) : app_(app) {
 }
 
 void GameClock::arm() {
-  const auto due = app_.scheduler().nextDue();
+  const auto due = midend_.nextDue();
   if (!due) {
     timer_.stop();
     return;
@@ -23,7 +23,7 @@ void GameClock::arm() {
 }
 
 void GameClock::tick() {
-  app_.runDue(now());
+  midend_.advance(now());
   arm();
 }
 

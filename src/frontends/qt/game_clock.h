@@ -1,5 +1,5 @@
 #pragma once
-// The wall clock of a played game: one single-shot timer set to the next due moment.
+// The wall clock of a played game: one single-shot timer set to the midend's next due moment.
 #include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
@@ -7,25 +7,24 @@
 
 namespace tw {
 
-class Application;
+class Midend;
 
 class GameClock : public QObject {
   Q_OBJECT
 
  public:
-  explicit GameClock(Application& app);
+  explicit GameClock(Midend& midend);
 
   // Milliseconds since the game started.
   std::int64_t now() const { return started_.elapsed(); }
-  // Sets the timer to the scheduler's next due moment, or stops it when nothing is due
-  // (no timer running, or a message box open).
+  // Sets the timer to the next due moment, or stops it when nothing is due.
   void arm();
   bool armed() const { return timer_.isActive(); }
 
  private:
   void tick();
 
-  Application& app_;
+  Midend& midend_;
   QElapsedTimer started_;
   QTimer timer_;
 };

@@ -2,10 +2,14 @@
 
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QWidget>
+
+#include "frontends/qt/key_names.h"
+#include "midend/midend.h"
 
 namespace tw {
 
-KeyGate::KeyGate() { QCoreApplication::instance()->installEventFilter(this); }
+KeyGate::KeyGate(Midend& midend) : midend_(midend) { QCoreApplication::instance()->installEventFilter(this); }
 
 KeyGate::~KeyGate() {
   if (QCoreApplication* app = QCoreApplication::instance()) app->removeEventFilter(this);
@@ -16,18 +20,8 @@ bool KeyGate::eventFilter(QObject* object, QEvent* event) {
   // Key events reach a window's focus widget after its window system window: only widgets tell.
   auto* widget = qobject_cast<QWidget*>(object);
   if (widget == nullptr) return false;
-  const auto* key = static_cast<QKeyEvent*>(event);
-  QWidget* window = widget->window();
-  if (event->type() == QEvent::KeyPress && !key->isAutoRepeat()) {
-    downIn_[key->key()] = window;
-    return false;
-  }
-  const auto held = downIn_.find(key->key());
-  if (held == downIn_.end()) return false;  // went down before the game was watching
-  // A window closed since counts as elsewhere.
-  const bool elsewhere = held->second != window;
-  if (event->type() == QEvent::KeyRelease && !key->isAutoRepeat()) downIn_.erase(held);
-  return elsewhere;
+  const auto& key = static_cast<QKeyEvent&>(*event);
+  return !midend_.keyActsIn(widget->window(), keyOf(key), event->type() == QEvent::KeyPress, key.isAutoRepeat());
 }
 
 }  // namespace tw

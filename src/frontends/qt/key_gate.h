@@ -1,18 +1,15 @@
 #pragma once
-// A key acts only in the window where it went down. A message box or window that opens while
-// the key is held lets its repeats and its release pass by, so the Enter that landed a plane
-// cannot also close the game-over box and press the menu: each window waits for a new press.
+// Hands every key event of the application to the midend's key gate before any widget sees
+// it, and keeps from a widget the keys the gate says do not act there.
 #include <QObject>
-#include <QPointer>
-#include <QWidget>
-#include <map>
 
 namespace tw {
 
+class Midend;
+
 class KeyGate : public QObject {
  public:
-  // Watches every key event of the application while it lives.
-  KeyGate();
+  explicit KeyGate(Midend& midend);
   ~KeyGate() override;
   KeyGate(const KeyGate&) = delete;
   KeyGate& operator=(const KeyGate&) = delete;
@@ -21,7 +18,7 @@ class KeyGate : public QObject {
   bool eventFilter(QObject* object, QEvent* event) override;
 
  private:
-  std::map<int, QPointer<QWidget>> downIn_;  // each held key, and the window it went down in
+  Midend& midend_;
 };
 
 }  // namespace tw

@@ -1,12 +1,13 @@
 #pragma once
-// The game knows keys by their Qt names, as scripts write them: "Up", "Return", "Ctrl+S".
-#include <string>
+// Qt's keys as the game's own.
+#include "model/key.h"
 
 class QKeyEvent;
 
 namespace tw {
 
-// Empty for a key on its own that names nothing, such as Shift.
-std::string keyName(const QKeyEvent& event);
+// KeyCode::None for a modifier on its own, such as Shift; KeyCode::Other for a key the game
+// has no name for.
+Key keyOf(const QKeyEvent& event);
 
 }  // namespace tw

@@ -2,7 +2,6 @@
 // The host of the real windows: a view per open window, message boxes, sound, pictures,
 // and in play the wall clock.
 #include <QElapsedTimer>
-#include <functional>
 #include <QFont>
 #include <QMargins>
 #include <QMessageBox>
@@ -10,6 +9,7 @@
 #include <QPointer>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +18,7 @@
 #include "frontends/qt/element_painter.h"
 #include "frontends/openal/sound_player.h"
 #include "frontends/qt/key_gate.h"
+#include "midend/midend.h"
 
 namespace tw {
 
@@ -38,11 +39,8 @@ class QtHost : public Host {
 
   // The application this host serves; it is made with the host, so it comes in afterwards.
   void attach(Application& app);
-  // The autopilot plays: message boxes close by themselves, and the player's first click or
-  // key ends the demo through `end`.
-  void startDemo(std::function<void()> end);
-  // The player has touched the game, wherever: the demo is over.
-  void playerActs();
+  // Where the views hand the player's input.
+  Midend& midend() { return *midend_; }
 
   void showMessage(const std::string& text) override;
   void playSound(const std::string& path) override;
@@ -51,15 +49,6 @@ class QtHost : public Host {
   void raise(Window& window) override;
   bool screenshot(Window& window, const std::string& file) override;
 
-  // The player's input, from the views; each is one event handled to its end.
-  void clicked(Element& element);
-  void focused(Window& window, Element& box);
-  void typed(Window& window, Element& box, std::string text, int selStart);
-  void closeBoxPressed(Window& window);
-  // True when the game took the key; otherwise the widget may use it.
-  bool keyPressed(Window& window, const std::string& key);
-  void minimized(Window& window);
-
   WindowView* viewOf(const Window& window) const;
   // The window manager's frame around a window, once a window has shown it.
   QMargins frameMargins() const { return frameMargins_; }
@@ -67,9 +56,6 @@ class QtHost : public Host {
   bool clockArmed() const;
 
  private:
-  bool takesInput() const;
-  // Brings the scheduler's clock up to the wall clock before the player's input runs.
-  void catchUp();
   // Makes a view for each newly open window and drops those of closed ones; with
   // `followContents`, the other views take over their windows' changes too.
   void followWindows(bool followContents);
@@ -80,6 +66,7 @@ class QtHost : public Host {
   Mode mode_;
   HeadlessHost virtualDay_;  // the time of day of a scripted run
   Application* app_ = nullptr;
+  std::optional<Midend> midend_;
   std::unique_ptr<GameClock> clock_;
   SoundPlayer sound_;
   PictureCache pictures_;
@@ -90,8 +77,7 @@ class QtHost : public Host {
   QMargins frameMargins_;
   QObject contentsContext_;  // calls queued to it die with the host
   bool contentsPending_ = false;
-  std::function<void()> endDemo_;
-  KeyGate keyGate_;
+  std::optional<KeyGate> keyGate_;
 };
 
 // Message boxes are wide enough for their caption to read in full on the frame.
