@@ -1,39 +1,31 @@
 #include "frontends/qt/key_names.h"
 
 #include <QKeyEvent>
+#include <utility>
 
 namespace tw {
 
 namespace {
 
+constexpr std::pair<int, KeyCode> kNamed[] = {
+    {Qt::Key_Up, KeyCode::Up},         {Qt::Key_Down, KeyCode::Down},         {Qt::Key_Left, KeyCode::Left},
+    {Qt::Key_Right, KeyCode::Right},   {Qt::Key_Return, KeyCode::Return},     {Qt::Key_Enter, KeyCode::Enter},
+    {Qt::Key_Space, KeyCode::Space},   {Qt::Key_Tab, KeyCode::Tab},           {Qt::Key_Escape, KeyCode::Escape},
+    {Qt::Key_Delete, KeyCode::Delete}, {Qt::Key_Backspace, KeyCode::Backspace}, {Qt::Key_Insert, KeyCode::Insert},
+    {Qt::Key_Home, KeyCode::Home},     {Qt::Key_End, KeyCode::End},           {Qt::Key_PageUp, KeyCode::PageUp},
+    {Qt::Key_PageDown, KeyCode::PageDown},
+    // A modifier on its own names no key.
+    {Qt::Key_Shift, KeyCode::None},    {Qt::Key_Control, KeyCode::None},      {Qt::Key_Alt, KeyCode::None},
+    {Qt::Key_Meta, KeyCode::None},     {Qt::Key_unknown, KeyCode::None},
+};
+
 KeyCode codeOf(int key) {
   if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9)) return KeyCode(key);
   if (key >= Qt::Key_F1 && key <= Qt::Key_F35) return Key::function(key - Qt::Key_F1 + 1).code;
-  switch (key) {
-    case Qt::Key_Shift:
-    case Qt::Key_Control:
-    case Qt::Key_Alt:
-    case Qt::Key_Meta:
-    case Qt::Key_unknown: return KeyCode::None;
-    case Qt::Key_Up: return KeyCode::Up;
-    case Qt::Key_Down: return KeyCode::Down;
-    case Qt::Key_Left: return KeyCode::Left;
-    case Qt::Key_Right: return KeyCode::Right;
-    case Qt::Key_Return: return KeyCode::Return;
-    case Qt::Key_Enter: return KeyCode::Enter;
-    case Qt::Key_Space: return KeyCode::Space;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab: return KeyCode::Tab;
-    case Qt::Key_Escape: return KeyCode::Escape;
-    case Qt::Key_Backspace: return KeyCode::Backspace;
-    case Qt::Key_Delete: return KeyCode::Delete;
-    case Qt::Key_Insert: return KeyCode::Insert;
-    case Qt::Key_Home: return KeyCode::Home;
-    case Qt::Key_End: return KeyCode::End;
-    case Qt::Key_PageUp: return KeyCode::PageUp;
-    case Qt::Key_PageDown: return KeyCode::PageDown;
-    default: return KeyCode::Other;
+  for (const auto& [qt, code] : kNamed) {
+    if (key == qt) return code;
   }
+  return KeyCode::Other;
 }
 
 }  // namespace

@@ -10,7 +10,6 @@
 #include <algorithm>
 
 #include "model/application.h"
-#include "frontends/qt/game_clock.h"
 #include "frontends/qt/window_view.h"
 
 // The design pictures live in a static library: bring them in by hand.
@@ -68,8 +67,14 @@ QtHost::~QtHost() {
 void QtHost::attach(Application& app) {
   app_ = &app;
   if (mode_ == Mode::Play) {
-    midend_.emplace(app, [this] { return clock_->now(); });
-    clock_ = std::make_unique<GameClock>(*midend_);
+    started_.start();
+    midend_.emplace(app, [this] { return started_.elapsed(); });
+    clock_.setSingleShot(true);
+    clock_.setTimerType(Qt::PreciseTimer);
+    clock_.callOnTimeout([this] {
+      midend_->advance(started_.elapsed());
+      armClock();
+    });
   } else {
     midend_.emplace(app);  // the script plays, not the player
   }
@@ -109,7 +114,7 @@ void QtHost::refresh() {
   refreshing_ = false;
   if (mode_ == Mode::Play) {
     followContentsSoon();
-    clock_->arm();
+    armClock();
     if (midend_->ended()) QCoreApplication::quit();
   } else if (repaint) {
     // Let the windows show the game as the script goes, but keep the player out of it.
@@ -192,6 +197,10 @@ WindowView* QtHost::viewOf(const Window& window) const {
   return it == views_.end() ? nullptr : it->second;
 }
 
-bool QtHost::clockArmed() const { return clock_ && clock_->armed(); }
+void QtHost::armClock() {
+  const auto due = midend_->nextDue();
+  if (!due) return clock_.stop();
+  clock_.start(static_cast<int>(std::clamp<std::int64_t>(*due - started_.elapsed(), 0, 1'000'000'000)));
+}
 
 }  // namespace tw

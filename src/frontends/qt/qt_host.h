@@ -6,6 +6,7 @@
 #include <QMargins>
 #include <QMessageBox>
 #include <QObject>
+#include <QTimer>
 #include <QPointer>
 #include <map>
 #include <memory>
@@ -23,7 +24,6 @@
 namespace tw {
 
 class Application;
-class GameClock;
 class WindowView;
 struct Element;
 
@@ -53,7 +53,7 @@ class QtHost : public Host {
   // The window manager's frame around a window, once a window has shown it.
   QMargins frameMargins() const { return frameMargins_; }
   void setFrameMargins(QMargins margins) { frameMargins_ = margins; }
-  bool clockArmed() const;
+  bool clockArmed() const { return clock_.isActive(); }
 
  private:
   // Makes a view for each newly open window and drops those of closed ones; with
@@ -62,12 +62,15 @@ class QtHost : public Host {
   void retire(WindowView* view);
   void followContentsSoon();
   void keepInFront(WindowView& view);
+  void armClock();
 
   Mode mode_;
   HeadlessHost virtualDay_;  // the time of day of a scripted run
   Application* app_ = nullptr;
   std::optional<Midend> midend_;
-  std::unique_ptr<GameClock> clock_;
+  // The wall clock of a played game: one single-shot timer set to the next due moment.
+  QElapsedTimer started_;
+  QTimer clock_;
   SoundPlayer sound_;
   PictureCache pictures_;
   std::map<const Window*, WindowView*> views_;
