@@ -6,8 +6,8 @@
 #include <QMargins>
 #include <QMessageBox>
 #include <QObject>
-#include <QTimer>
 #include <QPointer>
+#include <QTimer>
 #include <map>
 #include <memory>
 #include <optional>
@@ -18,14 +18,13 @@
 #include "model/host.h"
 #include "frontends/qt/element_painter.h"
 #include "frontends/openal/sound_player.h"
-#include "frontends/qt/key_gate.h"
+#include "frontends/qt/keyboard.h"
 #include "midend/midend.h"
 
 namespace tw {
 
 class Application;
 class WindowView;
-struct Element;
 
 class QtHost : public Host {
  public:

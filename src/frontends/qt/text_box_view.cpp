@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "frontends/qt/element_painter.h"
-#include "frontends/qt/key_names.h"
+#include "frontends/qt/keyboard.h"
 #include "frontends/qt/qt_host.h"
 #include "frontends/qt/text_positions.h"
 #include "frontends/qt/window_view.h"

@@ -7,7 +7,7 @@
 #include <QScreen>
 #include <QWindow>
 
-#include "frontends/qt/key_names.h"
+#include "frontends/qt/keyboard.h"
 #include "frontends/qt/qt_host.h"
 #include "frontends/qt/text_box_view.h"
 #include "model/window.h"
