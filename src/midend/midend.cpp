@@ -69,6 +69,7 @@ Hover Midend::hover(const Window& window, float x, float y) const {
 }
 
 bool Midend::key(Window& window, Key key) {
+  if (key.code == KeyCode::None) return false;  // a modifier on its own is no key yet
   bool taken = false;
   handle(true, [&] { taken = app_.key(window, key); });
   return taken;
