@@ -179,10 +179,4 @@ void paintWindow(QPainter& painter, const Window& window, PictureCache& pictures
   }
 }
 
-Element* elementAt(const Window& window, QPoint point) {
-  // The centre of the pixel, so a pixel belongs to the element that covers most of it.
-  auto twips = [](int pixels) { return (static_cast<float>(pixels) + 0.5f) * 15.0f; };
-  return elementAt(window, twips(point.x()), twips(point.y()));
-}
-
 }  // namespace tw

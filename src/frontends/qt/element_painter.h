@@ -48,7 +48,4 @@ class PictureCache {
 // Paints what meets `area` (logical pixels), in drawing order.
 void paintWindow(QPainter& painter, const Window& window, PictureCache& pictures, const QRegion& area);
 
-// The element a click at `point`, in logical pixels, reaches, or null.
-Element* elementAt(const Window& window, QPoint point);
-
 }  // namespace tw
