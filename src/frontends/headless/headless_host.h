@@ -24,7 +24,7 @@ class HeadlessHost : public DesktopHost {
       : DesktopHost(programDir), day_(timeOfDaySeconds) {}
 
   void showMessage(const std::string&) override {}
-  void playSound(const std::string&) override {}
+  void playSound(std::shared_ptr<const Pcm>) override {}
   std::int64_t timeOfDayMs(std::int64_t now) override { return day_.timeOfDayMs(now); }
 
  private:
