@@ -6,6 +6,13 @@
 namespace tw {
 
 class Window;
+struct Font;
+
+// A line of text as a face sets it, in logical pixels.
+struct TextSize {
+  int width = 0;
+  int height = 0;
+};
 
 class Host {
  public:
@@ -17,6 +24,8 @@ class Host {
   virtual void playSound(const std::string& path) = 0;
   // Milliseconds since midnight, given the scheduler's clock.
   virtual std::int64_t timeOfDayMs(std::int64_t now) = 0;
+  // One line of `text` in the game's face for `font`: auto-sized labels grow to its width.
+  virtual TextSize measureText(const Font& font, const std::string& text) = 0;
 
   // The model changed: windows opened, closed or redrawn.
   virtual void refresh() {}

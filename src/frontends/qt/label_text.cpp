@@ -44,15 +44,15 @@ Qt::Alignment alignmentOf(Align align) {
 
 }  // namespace
 
-QStaticText laidOutText(const Element& label, int width) {
+QStaticText laidOutText(const DrawItem& item) {
   static QCache<Look, QStaticText> made(kKeptTexts);
-  Look look{label.text, label.font, label.align, width};
+  Look look{item.text, item.font, item.align, item.area.width};
   if (const QStaticText* known = made.object(look)) return *known;
   // Plain text, never markup; a stored line break breaks the line, as it does in drawText.
-  QStaticText text(shownText(label.text).replace(QLatin1Char('\n'), QChar::LineSeparator));
+  QStaticText text(shownText(item.text).replace(QLatin1Char('\n'), QChar::LineSeparator));
   text.setTextFormat(Qt::PlainText);
-  text.setTextWidth(width);
-  QTextOption option(alignmentOf(label.align) | Qt::AlignTop);
+  text.setTextWidth(item.area.width);
+  QTextOption option(alignmentOf(item.align) | Qt::AlignTop);
   option.setWrapMode(QTextOption::WordWrap);
   text.setTextOption(option);
   made.insert(std::move(look), new QStaticText(text));

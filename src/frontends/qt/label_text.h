@@ -3,12 +3,12 @@
 // shaping its text again.
 #include <QStaticText>
 
-#include "model/element.h"
+#include "midend/display_list.h"
 
 namespace tw {
 
-// The label's plain text, top-aligned and wrapped at `width` logical pixels, as the
-// toolkit lays it out; the painter's font must be the label's.
-QStaticText laidOutText(const Element& label, int width);
+// A text item's plain text, top-aligned and wrapped at its width, as the toolkit lays it
+// out; the painter's font must be the item's.
+QStaticText laidOutText(const DrawItem& item);
 
 }  // namespace tw

@@ -50,6 +50,7 @@ class QtHost : public Host {
   void refresh() override;
   void raise(Window& window) override;
   bool screenshot(Window& window, const std::string& file) override;
+  TextSize measureText(const Font& font, const std::string& text) override;
 
   // The player's input, from the views; each is one event handled to its end.
   void clicked(Element& element);

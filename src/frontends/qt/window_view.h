@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <map>
 
-#include "frontends/qt/damage.h"
 #include "frontends/qt/element_painter.h"
+#include "midend/window_display.h"
 
 namespace tw {
 
@@ -49,6 +49,8 @@ class WindowView : public QWidget {
   void changeEvent(QEvent* event) override;
 
  private:
+  // Takes over the window's changes: the parts of the view to repaint.
+  QRegion takeChanges();
   void followTextBoxes();
   void centreOnScreen();
 
@@ -62,7 +64,7 @@ class WindowView : public QWidget {
   bool framed_ = false;  // the window manager's frame is known
   const Element* pressed_ = nullptr;  // under the pointer when the button went down
   std::map<const Element*, TextBoxView*> textBoxes_;
-  Damage damage_;
+  WindowDisplay display_;
 };
 
 }  // namespace tw
