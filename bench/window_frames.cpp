@@ -20,10 +20,10 @@ void FramesOfLevel11(benchmark::State& state) {
   // The pictures and cues of the source tree, read as an installed game reads its own; silent.
   Application app(host, AppOptions{kFrameMs, TW_ASSETS_DIR, true, true});
   host.attach(app);
-  Autopilot pilot(app, 11);
-  app.setQuietHook([&pilot] { pilot.act(); });
   addGameWindows(app);
   startGame(app);
+  Autopilot pilot(app, 11);
+  app.setQuietHook([&pilot] { pilot.act(); });
   std::int64_t now = 0;
   // Into the level, with planes on the board.
   for (; now < 20'000; now += kFrameMs) app.advanceTo(now);

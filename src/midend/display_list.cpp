@@ -10,12 +10,8 @@ namespace tw {
 
 DrawItem& DisplayList::add(DrawKind kind, Element& e, const PixelRect& area, const PixelRect& clip) {
   if (used_ == items_.size()) items_.emplace_back();
+  // Only the fields of its kind are set: a fresh item would look its font's face up again.
   DrawItem& item = items_[used_++];
-  // Everything afresh but the text's storage.
-  std::string text = std::move(item.text);
-  item = DrawItem{};
-  item.text = std::move(text);
-  item.text.clear();
   item.kind = kind;
   item.element = &e;
   item.area = area;
@@ -23,16 +19,41 @@ DrawItem& DisplayList::add(DrawKind kind, Element& e, const PixelRect& area, con
   return item;
 }
 
+namespace {
+
+// Copies only what differs: most items show the same face and picture frame after frame, and
+// copying an interned text is a call.
+void take(Interned& to, const Interned& from) {
+  if (!(to == from)) to = from;
+}
+
+void takeFont(Font& to, const Font& from) {
+  take(to.family, from.family);
+  to.points = from.points;
+  to.weight = from.weight;
+}
+
+}  // namespace
+
 void DisplayList::addTextBox(const Window& window, Element& box) {
   const PixelRect area = pixelsOf(box);
+  // The same box in the same slot as last frame: the log's long text need not be walked again.
+  const bool same = used_ < items_.size() && items_[used_].kind == DrawKind::TextBox &&
+                    items_[used_].element == &box && items_[used_].caret.selStart == box.selStart &&
+                    items_[used_].text == box.text;
   DrawItem& item = add(DrawKind::TextBox, box, area, area);
-  item.text = box.text;
-  item.font = box.font;
+  if (!same) {
+    item.text = box.text;
+    item.caret.selStart = box.selStart;
+    item.caret.at = shownPosition(box.text, box.selStart);
+  }
+  takeFont(item.font, box.font);
   item.colour = box.foreColor;
   item.back = box.backColor;
   // A width of 0 is the thinnest caret; a height of 0 is the line's.
-  item.caret = Caret{shownPosition(box.text, box.selStart), std::max(1, box.caretWidth), std::max(0, box.caretHeight),
-                     window.focus() == &box};
+  item.caret.width = std::max(1, box.caretWidth);
+  item.caret.height = std::max(0, box.caretHeight);
+  item.caret.shown = window.focus() == &box;
 }
 
 void DisplayList::addElement(const Window& window, Element& e, Host& host) {
@@ -49,7 +70,7 @@ void DisplayList::addElement(const Window& window, Element& e, Host& host) {
       if (!e.text.empty()) {
         DrawItem& text = add(DrawKind::Text, e, area, clip);
         text.text = e.text;
-        text.font = e.font;
+        takeFont(text.font, e.font);
         text.colour = e.foreColor;
         text.align = e.align;
       }
@@ -58,7 +79,7 @@ void DisplayList::addElement(const Window& window, Element& e, Host& host) {
       const bool design = e.picturePath.empty();
       if (design && e.designPicture.empty()) break;
       DrawItem& picture = add(DrawKind::Picture, e, area, clip);
-      picture.picture = design ? e.designPicture : e.picturePath;
+      take(picture.picture, design ? e.designPicture : e.picturePath);
       picture.designPicture = design;
       break;
     }

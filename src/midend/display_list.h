@@ -27,12 +27,14 @@ enum class DrawKind {
 
 // A text box's block caret.
 struct Caret {
+  int selStart = 0;  // stored position: characters, CR LF line breaks
   int at = 0;      // shown position in the text: UTF-16 units, LF line breaks
   int width = 1;   // pixels
   int height = 0;  // pixels; 0 for the height of the line
   bool shown = false;  // the box holds its window's focus
 };
 
+// Besides its kind, element, area and clip, an item holds only the fields its kind names.
 struct DrawItem {
   DrawKind kind = DrawKind::Fill;
   Element* element = nullptr;  // what the item draws; front ends hand the player's input on to it

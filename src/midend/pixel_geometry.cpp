@@ -32,7 +32,13 @@ PixelRect united(const PixelRect& a, const PixelRect& b) {
   return {left, top, std::max(a.right(), b.right()) - left, std::max(a.bottom(), b.bottom()) - top};
 }
 
-int toPixels(float twips) { return static_cast<int>(std::lround(twips / 15.0f)); }
+int toPixels(float twips) {
+  const float pixels = twips / 15.0f;
+  // Half away from zero, as lround does, without its call: every element's four edges are
+  // rounded at every frame. In double, adding the half is exact.
+  if (std::abs(pixels) < 1e9f) return static_cast<int>(static_cast<double>(pixels) + (pixels < 0 ? -0.5 : 0.5));
+  return static_cast<int>(std::lround(pixels));
+}
 
 PixelRect pixelsOf(const Element& e) {
   return {toPixels(e.screenLeft()), toPixels(e.screenTop()), toPixels(e.width), toPixels(e.height)};

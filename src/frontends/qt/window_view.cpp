@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QWindow>
-#include <set>
+#include <algorithm>
 
 #include "frontends/qt/key_names.h"
 #include "frontends/qt/qt_host.h"
@@ -96,16 +96,16 @@ QRegion WindowView::takeChanges() {
 
 void WindowView::followTextBoxes() {
   // The text boxes of the list show; any other is hidden.
-  std::set<const Element*> listed;
+  listedBoxes_.clear();
   for (const DrawItem& item : display_.list().items()) {
     if (item.kind != DrawKind::TextBox) continue;
-    listed.insert(item.element);
+    listedBoxes_.push_back(item.element);
     auto& box = textBoxes_[item.element];
     if (box == nullptr) box = new TextBoxView(this, host_, window_, *item.element);
     box->follow(item);
   }
   for (auto& [element, box] : textBoxes_) {
-    if (!listed.contains(element)) box->hide();
+    if (std::find(listedBoxes_.begin(), listedBoxes_.end(), element) == listedBoxes_.end()) box->hide();
   }
 }
 

@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <cstdint>
 #include <map>
+#include <vector>
 
 #include "frontends/qt/element_painter.h"
 #include "midend/window_display.h"
@@ -64,6 +65,7 @@ class WindowView : public QWidget {
   bool framed_ = false;  // the window manager's frame is known
   const Element* pressed_ = nullptr;  // under the pointer when the button went down
   std::map<const Element*, TextBoxView*> textBoxes_;
+  std::vector<const Element*> listedBoxes_;  // kept from frame to frame
   WindowDisplay display_;
 };
 
