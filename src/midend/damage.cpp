@@ -30,8 +30,7 @@ bool Damage::unchanged(const Window& window, const Element& e, Look& look, Host&
   // Cheapest first: most elements stand still with the same text frame after frame.
   if (e.stackOrder != look.order || e.shown() != look.shown || e.text != look.text ||
       framedIn(window, e) != look.framed || e.foreColor != look.fore || e.backColor != look.back ||
-      e.opaque != look.opaque || e.align != look.align || e.font.points != look.font.points ||
-      e.font.weight != look.font.weight || e.font.family != look.font.family || e.selStart != look.selStart ||
+      e.opaque != look.opaque || e.align != look.align || e.font != look.font || e.selStart != look.selStart ||
       e.caretWidth != look.caretWidth || e.caretHeight != look.caretHeight) {
     return false;
   }

@@ -116,6 +116,14 @@ TEST_F(MidendDisplay, TheLogCarriesItsBlockCaretAtTheShownInsertionPoint) {
   // Each CR LF before the insertion point is one shown break; the log is plain ASCII.
   const auto breaks = std::count(text.begin(), text.begin() + f.Text1->selStart, '\n');
   EXPECT_EQ(caret.at, f.Text1->selStart - breaks);
+  // Two bytes of UTF-8 are one character and one shown unit; a character beyond the basic
+  // plane is two shown units.
+  f.setText(*f.Text1, "ab\r\n\xC3\xA9\xF0\x9F\x9B\xA9x");
+  for (const auto& [stored, shown] : {std::pair{5, 4}, std::pair{6, 6}}) {
+    f.setSelStart(*f.Text1, stored);
+    display.update(f, game.host);
+    EXPECT_EQ(onlyItem(display, *f.Text1, DrawKind::TextBox).caret.at, shown) << stored;
+  }
 
   f.setFocus(*f.Vel);
   display.update(f, game.host);

@@ -20,11 +20,7 @@ struct Look {
   Font font;
   Align align = Align::Left;
   int width = 0;
-
-  bool operator==(const Look& o) const {
-    return text == o.text && font.family == o.font.family && font.points == o.font.points &&
-           font.weight == o.font.weight && align == o.align && width == o.width;
-  }
+  bool operator==(const Look&) const = default;
 };
 
 size_t qHash(const Look& look, size_t seed = 0) {

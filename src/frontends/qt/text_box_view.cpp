@@ -56,11 +56,9 @@ void TextBoxView::follow(const DrawItem& box) {
   setGeometry(toQRect(box.area));
   setVisible(true);
   // Only what changed: the log follows its element every frame.
-  const Font& font = box.font;
-  if (font.family != followedFont_.family || font.points != followedFont_.points ||
-      font.weight != followedFont_.weight) {
-    followedFont_ = font;
-    setFont(gameFont(font));
+  if (box.font != followedFont_) {
+    followedFont_ = box.font;
+    setFont(gameFont(box.font));
   }
   const std::pair colours{box.back, box.colour};
   if (colours != followedColours_) {
