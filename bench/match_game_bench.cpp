@@ -25,8 +25,8 @@ struct Pace {
 };
 
 Pace playMatchGame() {
-  HeadlessHost host;
-  Application app(host, AppOptions{1, "."});
+  HeadlessHost host(0, ".");
+  Application app(host, AppOptions{1});
   addGameWindows(app);
   startGame(app);
   Autopilot pilot(app, 0);

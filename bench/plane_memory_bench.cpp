@@ -21,8 +21,8 @@ double heapBytes() {
 void MemoryPerPlane(benchmark::State& state) {
   double perPlane = 0;
   for (auto _ : state) {
-    HeadlessHost host;
-    Application app(host, AppOptions{1, TW_ASSETS_DIR});
+    HeadlessHost host(0, TW_ASSETS_DIR);
+    Application app(host, AppOptions{1});
     addGameWindows(app);
     startGame(app);
     app.advanceTo(11);  // past the mission setup

@@ -28,8 +28,8 @@ void boardWith(Form1& form, int count) {
 }
 
 void PositionAndCollisionTick(benchmark::State& state) {
-  HeadlessHost host;
-  Application app(host, AppOptions{1, "."});
+  HeadlessHost host(0, ".");
+  Application app(host, AppOptions{1});
   addGameWindows(app);
   startGame(app);
   app.advanceTo(11);

@@ -16,9 +16,9 @@ namespace {
 constexpr int kFrameMs = 16;
 
 void FramesOfLevel11(benchmark::State& state) {
-  QtHost host(QtHost::Mode::Script);
-  // The pictures and cues of the source tree, read as an installed game reads its own; silent.
-  Application app(host, AppOptions{kFrameMs, TW_ASSETS_DIR, true, true});
+  // The pictures of the source tree; silent.
+  QtHost host(QtHost::Mode::Script, TW_ASSETS_DIR);
+  Application app(host, AppOptions{kFrameMs, true});
   host.attach(app);
   addGameWindows(app);
   startGame(app);

@@ -121,8 +121,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   folder.forgetSavedGame();
   std::ostringstream out;
   std::ostringstream err;
-  tw::HeadlessHost host;
-  tw::Application app(host, tw::AppOptions{kTimerResolution, folder.path()});
+  tw::HeadlessHost host(0, folder.path());
+  tw::Application app(host, tw::AppOptions{kTimerResolution});
   PacedScript paced(std::string_view(reinterpret_cast<const char*>(data), size), app.scheduler());
   std::istream script(&paced);
   tw::runScriptStream(app, script, out, err);

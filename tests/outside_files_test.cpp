@@ -8,10 +8,9 @@
 #include <filesystem>
 #include <functional>
 
-#include "app/preferences.h"
-#include "persistence/save_location.h"
-#include "system/user_folder.h"
 #include "system/file_reader.h"
+#include "system/save_location.h"
+#include "system/user_folder.h"
 #include "model/jpeg_check.h"
 #include "model/picture_files.h"
 #include "test_support.h"
@@ -101,7 +100,8 @@ TEST_F(JpegCheck, TakesWholeSequentialPicturesWithinTheirSizeAndNothingElse) {
 TEST_F(PictureLoads, AChangedFileIsSeenAtTheNextLoad) {
   TempDir dir;
   const std::string path = dir.path() + "/s.jpg";
-  PictureFiles pictures;
+  HeadlessHost host(0, dir.path());
+  PictureFiles pictures(host);
   writeFile(path, kPlane);
   EXPECT_TRUE(pictures.shows(path));
   writeFile(path, kPlane.substr(0, 200));
@@ -173,22 +173,21 @@ TEST_F(SavedGame, TheLoadTellsAFileThatCannotBeReadFromADamagedOneAndSkipsAByteO
 TEST_F(SaveLocation, LoadTakesTheSaveWrittenLastOfTheProgramFoldersAndTheDataFolders) {
   TempDir program, data;
   ScopedEnv xdg("XDG_DATA_HOME", data.path().c_str());
-  HeadlessHost host;
-  const Application app(host, AppOptions{1, program.path()});
+  const ProgramDir portable{program.path()};
   const std::string beside = program.path() + "/Save.ini";
   const std::string away = data.path() + "/tarmac-warden/Save.ini";
-  EXPECT_EQ(loadPath(app), beside);
+  EXPECT_EQ(loadPath(portable), beside);
   fs::create_directories(data.path() + "/tarmac-warden");
   writeFile(away, "1,1,1,1\r\n");
-  EXPECT_EQ(loadPath(app), away);
+  EXPECT_EQ(loadPath(portable), away);
   writeFile(beside, "1,1,1,1\r\n");
   const auto now = fs::file_time_type::clock::now();
   fs::last_write_time(away, now - std::chrono::seconds(5));
-  EXPECT_EQ(loadPath(app), beside);
+  EXPECT_EQ(loadPath(portable), beside);
   fs::last_write_time(beside, now - std::chrono::seconds(10));
-  EXPECT_EQ(loadPath(app), away);
+  EXPECT_EQ(loadPath(portable), away);
   // An installed game's folder is shared data: never its own saves.
-  const Application installed(host, AppOptions{1, program.path(), true});
+  const ProgramDir installed{program.path(), true};
   fs::last_write_time(beside, now);
   EXPECT_EQ(loadPath(installed), away);
 }

@@ -66,6 +66,7 @@ TEST_F(SignalDuringSave, LeavesSaveIniWholeAndNoTemporaryFile) {
   const std::string script = scripts.path() + "/saves";
   writeFile(script, "set Form1.LV 4\nset Form1.CL 17\n" + repeated("click Form1.Label2", 20000));
   const std::string save = dir.path() + "/Save.ini";
+  HeadlessHost reader(0, dir.path());
   for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
     for (int round = 0; round < 10; ++round) {
       fs::remove(save);
@@ -76,7 +77,7 @@ TEST_F(SignalDuringSave, LeavesSaveIniWholeAndNoTemporaryFile) {
       kill(game, signal);
       int status = 0;
       ASSERT_EQ(waitpid(game, &status, 0), game);
-      EXPECT_EQ(readSavedGame(save).counters, (SavedCounters{"4", "17", "0", "5"})) << signal << " " << round;
+      EXPECT_EQ(readSavedGame(reader).counters, (SavedCounters{"4", "17", "0", "5"})) << signal << " " << round;
       EXPECT_EQ(leftovers(dir.path(), "Save.ini"), std::vector<std::string>()) << signal << " " << round;
     }
   }

@@ -3,11 +3,11 @@
 #include <sys/stat.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 
 #include "persistence/save_file.h"
-#include "persistence/save_location.h"
-#include "system/file_reader.h"
+#include "system/save_location.h"
 #include "test_support.h"
 
 namespace tw::test {
@@ -122,47 +122,58 @@ TEST_F(SaveFile, WritesOneQuotedLineReadsWhatItWroteAndMoreAndRefusesDamagedCont
   }
 }
 
+// The desktop's Save.ini, in a program folder of the test's own.
+LoadedGame loadedFrom(const std::string& programDir) {
+  HeadlessHost host(0, programDir);
+  return readSavedGame(host);
+}
+
 TEST_F(SaveFile, ReadsNoMoreThanSixtyFourKibibytesTakesOnlyRegularFilesAndWritesOnlyWhatLoadsBack) {
   TempDir dir;
   const std::string path = dir.path() + "/Save.ini";
   std::string content = savedGameLine({"3", "17", "245", "4"});
   content.resize(kSmallFileBytes, ' ');
   writeFile(path, content);
-  EXPECT_EQ(readSavedGame(path).state, SaveFileState::Loaded);
+  EXPECT_EQ(loadedFrom(dir.path()).state, SaveFileState::Loaded);
   // Far too long to be a saved game, or no file at all: as if there were none.
   writeFile(path, content + ' ');
-  EXPECT_EQ(readSavedGame(path).state, SaveFileState::Missing);
-  EXPECT_EQ(readSavedGame(dir.path() + "/none/Save.ini").state, SaveFileState::Missing);
-  EXPECT_EQ(readSavedGame(dir.path()).state, SaveFileState::Missing);
-  const std::string pipe = dir.path() + "/pipe";
-  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
-  EXPECT_EQ(readSavedGame(pipe).state, SaveFileState::Missing);
-  // What a save writes loads back whole, and what would not is not written.
-  const std::string deeper = dir.path() + "/deeper/Save.ini";
+  EXPECT_EQ(loadedFrom(dir.path()).state, SaveFileState::Missing);
+  EXPECT_EQ(loadedFrom(dir.path() + "/none").state, SaveFileState::Missing);
+  fs::remove(path);
+  fs::create_directory(path);
+  EXPECT_EQ(loadedFrom(dir.path()).state, SaveFileState::Missing);
+  fs::remove(path);
+  ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
+  EXPECT_EQ(loadedFrom(dir.path()).state, SaveFileState::Missing);
+  // What a save writes loads back whole, and what would not is not written. A program folder
+  // that is not there saves to the player's data folder, which the first save makes.
+  HeadlessHost host(0, dir.path() + "/none");
+  const std::string deeper = std::string(std::getenv("XDG_DATA_HOME")) + "/tarmac-warden/Save.ini";
   const SavedCounters kept{"3", "17", "245", "4"};
   for (const SavedCounters& c :
        std::vector<SavedCounters>{{"2", "1099511627776", "86400", "-3"}, {"11", "0", "0", ""}, kept}) {
-    ASSERT_EQ(writeSavedGame(deeper, c), "") << c.clicks;
-    EXPECT_EQ(readSavedGame(deeper).counters, c);
+    ASSERT_EQ(writeSavedGame(host, c), "") << c.clicks;
+    EXPECT_EQ(readSavedGame(host).counters, c);
   }
   // A comma or a quotation mark once shifted the fields; a long or a broken text made a file
   // the game then called damaged.
   for (const SavedCounters& c : std::vector<SavedCounters>{{"2\",\"9\",\"9\",\"9", "1", "1", "1"}, {"2,9", "1", "1", "1"},
                                                            {std::string(5000, '7'), "1", "1", "1"}, {"", "1", "1", "1"},
                                                            {"3", "1\r\n2", "1", "1"}, {"3", "1", "1e+15", "1"}}) {
-    EXPECT_EQ(writeSavedGame(deeper, c), "its counters are not whole numbers")
+    EXPECT_EQ(writeSavedGame(host, c), "its counters are not whole numbers")
         << c.level.substr(0, 20) << " " << c.clicks << " " << c.time;
   }
   EXPECT_EQ(readFile(deeper), savedGameLine(kept));
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path() + "/deeper"), {}), 1);
+  EXPECT_EQ(std::distance(fs::directory_iterator(fs::path(deeper).parent_path()), {}), 1);
 }
 
 TEST_F(SaveFile, ASaveGoesThroughALinkRespectsWriteProtectionAndClearsOldLeftovers) {
   TempDir dir;
+  HeadlessHost host(0, dir.path());
   const std::string target = dir.path() + "/real.ini";
   const std::string link = dir.path() + "/Save.ini";
   fs::create_symlink("real.ini", link);
-  ASSERT_EQ(writeSavedGame(link, {"3", "17", "245", "4"}), "");
+  ASSERT_EQ(writeSavedGame(host, {"3", "17", "245", "4"}), "");
   EXPECT_TRUE(fs::is_symlink(link));
   EXPECT_EQ(readFile(target), "\"3\",\"17\",\"245\",\"4\"\r\n");
 
@@ -171,19 +182,17 @@ TEST_F(SaveFile, ASaveGoesThroughALinkRespectsWriteProtectionAndClearsOldLeftove
   const std::string fresh = dir.path() + "/.real.ini.XyZ789";
   for (const std::string& leftover : {stale, fresh}) writeFile(leftover, "half");
   fs::last_write_time(stale, fs::file_time_type::clock::now() - std::chrono::minutes(2));
-  ASSERT_EQ(writeSavedGame(link, {"5", "2", "9", "1"}), "");
+  ASSERT_EQ(writeSavedGame(host, {"5", "2", "9", "1"}), "");
   EXPECT_FALSE(fs::exists(stale));
   EXPECT_TRUE(fs::exists(fresh));
 
   fs::permissions(target, fs::perms::owner_read);
-  EXPECT_EQ(writeSavedGame(link, {"6", "2", "9", "1"}), "Save.ini is write-protected");
+  EXPECT_EQ(writeSavedGame(host, {"6", "2", "9", "1"}), "Save.ini is write-protected");
   EXPECT_EQ(readFile(target), "\"5\",\"2\",\"9\",\"1\"\r\n");
 }
 
 std::string pathFor(const std::string& programDir, bool installedData = false) {
-  HeadlessHost host;
-  const Application app(host, AppOptions{1, programDir, installedData});
-  return savePath(app);
+  return savePath({programDir, installedData});
 }
 
 // Beside the program when it may write there; never into the shared data of an installed

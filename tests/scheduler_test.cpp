@@ -17,7 +17,7 @@ class TimerWindow : public Window {
 
 class SchedulerTest : public GameTest {
  protected:
-  explicit SchedulerTest(int resolution = 1) : app(host, AppOptions{resolution, "."}) {}
+  explicit SchedulerTest(int resolution = 1) : host(0, "."), app(host, AppOptions{resolution}) {}
 
   TimerWindow& window(const std::string& name) {
     auto& w = app.addWindow<TimerWindow>(name);

@@ -121,8 +121,8 @@ ScriptRun runCommandLine(const std::vector<std::string>& args, const std::string
 
 Runner notingAtMessages(Lines& noted, Lines names) {
   return [&noted, names](const CommandLine& options, std::ostream& out, std::ostream& err) {
-    TestHost host(options.timeOfDay);
-    Application app(host, appOptionsFor(options));
+    TestHost host(options.timeOfDay, options.programDir);
+    Application app(host, appOptionsFor(options, host));
     host.whileOpen = [&](const std::string&) {
       std::string values;
       for (const auto& name : names) values += (values.empty() ? "" : " ") + readName(app, *parseName(name)).value;
@@ -137,7 +137,7 @@ Lines operator+(Lines a, const Lines& b) {
   return a;
 }
 
-Game::Game() : app(host, AppOptions{1, GameTest::programDir()}) {
+Game::Game() : host(0, GameTest::programDir()), app(host, AppOptions{1}) {
   app.setEventSink([this](const std::string& line) { events.push_back(line); });
   addGameWindows(app);
   startGame(app);

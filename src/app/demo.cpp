@@ -12,8 +12,8 @@
 namespace tw {
 
 int runHeadlessDemo(const CommandLine& options, std::ostream& out, std::ostream& err) {
-  HeadlessHost host(options.timeOfDay);
-  Application app(host, appOptionsFor(options));
+  HeadlessHost host(options.timeOfDay, options.programDir);
+  Application app(host, appOptionsFor(options, host));
   constexpr std::string_view kMessage = "message: ";
   std::string lastMessage;
   app.setEventSink([&](const std::string& line) {

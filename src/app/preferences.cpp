@@ -3,25 +3,23 @@
 #include <iostream>
 #include <sstream>
 
-#include "system/user_folder.h"
 #include "model/application.h"
-#include "system/file_reader.h"
-#include "system/file_writer.h"
+#include "model/host.h"
 
 namespace tw {
 
 namespace {
 constexpr std::string_view kMutedLine = "muted=";
-constexpr const char* kFileName = "tarmac-warden.conf";
-}  // namespace
 
-std::string preferencesPath() {
-  const std::string folder = userFolder("XDG_CONFIG_HOME", ".config");
-  return folder.empty() ? "" : folder + "/" + kFileName;
+// Whole or not at all. Empty when kept; otherwise why not ("the disk is full").
+std::string saveMute(Host& host, bool muted) {
+  return host.keepPreferences("[General]\n" + std::string(kMutedLine) + (muted ? "true" : "false") + "\n");
 }
 
-bool savedMute(const std::string& path) {
-  std::istringstream in(readFileCapped(path, kSmallFileBytes).bytes);
+}  // namespace
+
+bool savedMute(Host& host) {
+  std::istringstream in(host.readPreferences().bytes);
   std::string line;
   bool muted = false;
   while (std::getline(in, line)) {
@@ -31,20 +29,14 @@ bool savedMute(const std::string& path) {
   return muted;
 }
 
-std::string saveMute(const std::string& path, bool muted) {
-  if (path.empty()) return "there is no home folder";
-  const std::string content = "[General]\n" + std::string(kMutedLine) + (muted ? "true" : "false") + "\n";
-  return failureReason(writeFileWhole(path, content), kFileName);
-}
-
 void keepMuteChoice(Application& app, std::ostream& err) {
-  app.setMuteListener([&err, told = false](bool muted) mutable {
-    const std::string path = preferencesPath();
-    const std::string failure = saveMute(path, muted);
+  app.setMuteListener([&app, &err, told = false](bool muted) mutable {
+    const std::string failure = saveMute(app.host(), muted);
     // Once a run: the game goes on, and the player need not hear it at every press.
     if (failure.empty() || told) return;
     told = true;
-    err << "tarmac-warden: the sound choice cannot be kept" << (path.empty() ? "" : " in " + path) << ": " << failure
+    const std::string place = app.host().preferencesPlace();
+    err << "tarmac-warden: the sound choice cannot be kept" << (place.empty() ? "" : " in " + place) << ": " << failure
         << '\n';
   });
 }

@@ -1,11 +1,9 @@
 #include "app/session.h"
 
-#include <filesystem>
 #include <fstream>
 #include <iostream>
 
 #include "app/preferences.h"
-#include "system/program_dir.h"
 #include "app/script_runner.h"
 #include "game/game_windows.h"
 #include "model/application.h"
@@ -13,20 +11,8 @@
 
 namespace tw {
 
-AppOptions appOptionsFor(const CommandLine& options) {
-  AppOptions app{options.timerResolution};
-  app.muted = options.mute || savedMute(preferencesPath());
-  if (options.programDir) {
-    app.programDir = *options.programDir;
-    return app;
-  }
-  std::error_code error;
-  const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
-  if (error) return app;
-  const ProgramDir found = locateProgramDir(exe.parent_path().string(), TW_INSTALLED_DATA);
-  app.programDir = found.path;
-  app.installedData = found.installed;
-  return app;
+AppOptions appOptionsFor(const CommandLine& options, Host& host) {
+  return {options.timerResolution, options.mute || savedMute(host)};
 }
 
 int runScriptFile(Application& app, const std::string& file, std::ostream& out, std::ostream& err) {
@@ -54,8 +40,8 @@ int runScriptStream(Application& app, std::istream& script, std::ostream& out, s
 }
 
 int runHeadless(const CommandLine& options, std::ostream& out, std::ostream& err) {
-  HeadlessHost host(options.timeOfDay);
-  Application app(host, appOptionsFor(options));
+  HeadlessHost host(options.timeOfDay, options.programDir);
+  Application app(host, appOptionsFor(options, host));
   return runScriptFile(app, *options.script, out, err);
 }
 

@@ -8,9 +8,8 @@
 
 namespace tw {
 
-// The timer resolution, the mute (--mute, or the player's last choice) and the program
-// folder: --program-dir, or the folder of the executable, or the installed data folder.
-AppOptions appOptionsFor(const CommandLine& options);
+// The timer resolution and the mute: --mute, or the player's last choice as `host` kept it.
+AppOptions appOptionsFor(const CommandLine& options, Host& host);
 
 // Opens the game screen at time 0 and runs the script file ("-" is standard input) against it,
 // printing every event. Returns the exit status.

@@ -8,12 +8,12 @@
 namespace tw {
 
 Application::Application(Host& host, AppOptions options)
-    : host_(host), options_(std::move(options)), scheduler_(options_.timerResolution), muted_(options_.muted) {}
+    : host_(host), scheduler_(options.timerResolution), pictures_(host), muted_(options.muted) {}
 
 Application::~Application() = default;
 
 std::string Application::planeFile(std::string_view fileName) const {
-  std::string path = options_.programDir;
+  std::string path = host_.programFolder();
   path += "/Plane/";
   path += fileName;
   return path;

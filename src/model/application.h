@@ -19,9 +19,6 @@ namespace tw {
 
 struct AppOptions {
   int timerResolution = 16;
-  std::string programDir = ".";
-  // The program folder is the shared data of an installed game: saves never go there.
-  bool installedData = false;
   bool muted = false;
 };
 
@@ -35,8 +32,6 @@ class Application {
   Host& host() { return host_; }
   Scheduler& scheduler() { return scheduler_; }
   UniformRandom& random() { return random_; }
-  const std::string& programDir() const { return options_.programDir; }
-  bool installedData() const { return options_.installedData; }
   // A file of the "Plane" folder beside the program.
   std::string planeFile(std::string_view fileName) const;
 
@@ -111,7 +106,6 @@ class Application {
   void afterTick();
 
   Host& host_;
-  AppOptions options_;
   Scheduler scheduler_;
   UniformRandom random_;
   PictureFiles pictures_;

@@ -1,7 +1,11 @@
 #pragma once
-// What the game asks of the machine it runs on: message boxes, sound, time.
+// What the game asks of the machine it runs on: message boxes, sound, time, and its own
+// files. The game never reaches the machine any other way.
 #include <cstdint>
+#include <optional>
 #include <string>
+
+#include "model/file_content.h"
 
 namespace tw {
 
@@ -18,7 +22,9 @@ class Host {
  public:
   virtual ~Host() = default;
 
-  // Modal: returns when the player has closed the box.
+  // Modal: the handler that shows the box goes on only once the player has closed it, and
+  // no timer ticks meanwhile. A desktop host runs the box's own event loop; a browser host
+  // suspends the handler until OK; in scripts the box is answered with OK at once.
   virtual void showMessage(const std::string& text) = 0;
   // In the background; a new sound replaces the one playing; a missing file is silent.
   virtual void playSound(const std::string& path) = 0;
@@ -26,6 +32,26 @@ class Host {
   virtual std::int64_t timeOfDayMs(std::int64_t now) = 0;
   // One line of `text` in the game's face for `font`: auto-sized labels grow to its width.
   virtual TextSize measureText(const Font& font, const std::string& text) = 0;
+
+  // The folder holding Plane/: the pictures and cues.
+  virtual const std::string& programFolder() const = 0;
+  // A file under the program folder, whole when it holds at most `cap` bytes.
+  virtual FileContent readProgramFile(const std::string& path, std::size_t cap) = 0;
+  // Which version of a program file is there now; nothing when there is none.
+  virtual std::optional<FileVersion> programFileVersion(const std::string& path) = 0;
+
+  // Save.ini, from wherever this host keeps it.
+  virtual FileContent readSavedGame() = 0;
+  // Whole or not at all. Empty when kept; otherwise why not, for the end of a sentence
+  // ("the disk is full").
+  virtual std::string keepSavedGame(const std::string& content) = 0;
+
+  // The player's preferences, kept between runs.
+  virtual FileContent readPreferences() = 0;
+  // As keepSavedGame.
+  virtual std::string keepPreferences(const std::string& content) = 0;
+  // Where the preferences are kept, as the player would look for them; empty when nowhere.
+  virtual std::string preferencesPlace() = 0;
 
   // The model changed: windows opened, closed or redrawn.
   virtual void refresh() {}

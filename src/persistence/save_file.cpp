@@ -3,8 +3,7 @@
 #include <vector>
 
 #include "model/field.h"
-#include "system/file_reader.h"
-#include "system/file_writer.h"
+#include "model/host.h"
 
 namespace tw {
 
@@ -72,15 +71,15 @@ std::optional<SavedCounters> parseSavedGame(std::string_view content) {
   return SavedCounters{*level, *clicks, *time, *toLand};
 }
 
-std::string writeSavedGame(const std::string& path, const SavedCounters& counters) {
+std::string writeSavedGame(Host& host, const SavedCounters& counters) {
   // What would not load back the same is not saved at all.
   const std::string line = savedGameLine(counters);
   if (parseSavedGame(line) != counters) return "its counters are not whole numbers";
-  return failureReason(writeFileWhole(path, line), "Save.ini");
+  return host.keepSavedGame(line);
 }
 
-LoadedGame readSavedGame(const std::string& path) {
-  const FileContent file = readFileCapped(path, kSmallFileBytes);
+LoadedGame readSavedGame(Host& host) {
+  const FileContent file = host.readSavedGame();
   if (file.state == FileContent::State::Missing) return {SaveFileState::Missing, {}};
   if (file.state == FileContent::State::Unreadable) return {SaveFileState::Unreadable, {}};
   const auto counters = parseSavedGame(file.bytes);

@@ -7,6 +7,8 @@
 
 namespace tw {
 
+class Host;
+
 // The four counters of a saved game, as the game screen shows them.
 struct SavedCounters {
   std::string level;   // LV
@@ -28,9 +30,9 @@ std::string savedGameLine(const SavedCounters& counters);
 // their plain form ("007" gives "7").
 std::optional<SavedCounters> parseSavedGame(std::string_view content);
 
-// Saves the counters whole or not at all (see writeFileWhole), and refuses counters that
-// would not load back the same. Empty when saved; otherwise why not ("the disk is full").
-std::string writeSavedGame(const std::string& path, const SavedCounters& counters);
+// Has the host keep the counters, whole or not at all, and refuses counters that would not
+// load back the same. Empty when saved; otherwise why not ("the disk is full").
+std::string writeSavedGame(Host& host, const SavedCounters& counters);
 
 // Missing also for what is not a regular file, or is far too long to be a saved game.
 enum class SaveFileState { Loaded, Missing, Unreadable, Damaged };
@@ -38,6 +40,6 @@ struct LoadedGame {
   SaveFileState state = SaveFileState::Missing;
   SavedCounters counters;
 };
-LoadedGame readSavedGame(const std::string& path);
+LoadedGame readSavedGame(Host& host);
 
 }  // namespace tw

@@ -3,7 +3,6 @@
 #include "levels/level_table.h"
 #include "levels/mission.h"
 #include "persistence/save_file.h"
-#include "persistence/save_location.h"
 #include "model/application.h"
 
 namespace tw {
@@ -19,7 +18,7 @@ std::string loadFailure(SaveFileState state) {
 }  // namespace
 
 void Form1::save() {
-  const std::string failure = writeSavedGame(savePath(app()), {LV->text, CL->text, TM->text, Salvati->text});
+  const std::string failure = writeSavedGame(app().host(), {LV->text, CL->text, TM->text, Salvati->text});
   app().showMessage(failure.empty() ? "Saved" : "The game could not be saved: " + failure + ".");
 }
 
@@ -27,7 +26,7 @@ void Form1::requestLoad() { Carica.start(); }
 
 void Form1::loadTick() {
   Carica.stop();
-  const LoadedGame loaded = readSavedGame(loadPath(app()));
+  const LoadedGame loaded = readSavedGame(app().host());
   // A file that did not load changes nothing in the running game.
   if (loaded.state != SaveFileState::Loaded) {
     app().showMessage(loadFailure(loaded.state));

@@ -14,4 +14,12 @@ ProgramDir locateProgramDir(const std::string& exeDir, const std::string& instal
   return {exeDir};
 }
 
+ProgramDir programDirFor(const std::optional<std::string>& named, const std::string& installedData) {
+  if (named) return {*named};
+  std::error_code error;
+  const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
+  if (error) return {"."};
+  return locateProgramDir(exe.parent_path().string(), installedData);
+}
+
 }  // namespace tw

@@ -26,4 +26,9 @@ std::string userFolder(const char* variable, const char* underHome) {
   return home.empty() ? "" : home + "/" + underHome + "/tarmac-warden";
 }
 
+std::string preferencesPath() {
+  const std::string folder = userFolder("XDG_CONFIG_HOME", ".config");
+  return folder.empty() ? "" : folder + "/" + kPreferencesFileName;
+}
+
 }  // namespace tw

@@ -9,4 +9,9 @@ namespace tw {
 // userFolder("XDG_DATA_HOME", ".local/share"), userFolder("XDG_CONFIG_HOME", ".config").
 std::string userFolder(const char* variable, const char* underHome);
 
+// The player's own choices: the config folder's tarmac-warden.conf, in the INI form Qt's
+// settings read too. Empty when there is no home folder.
+inline constexpr const char* kPreferencesFileName = "tarmac-warden.conf";
+std::string preferencesPath();
+
 }  // namespace tw

@@ -29,7 +29,7 @@ TEST_F(Pictures, HaveTheirSizesTransparencyAndAPlaceInTheProgram) {
     EXPECT_EQ(image.size(), QSize(side, side)) << file;
     EXPECT_TRUE(image.hasAlphaChannel() || !alpha) << file;
   }
-  const QtHost host(QtHost::Mode::Script);  // brings in the compiled pictures
+  const QtHost host(QtHost::Mode::Script, ".");  // brings in the compiled pictures
   const QStringList files = QDir(TW_ASSETS_DIR "/design").entryList(QDir::Files);
   for (const QString& file : files) {
     EXPECT_TRUE(file == "design.qrc" || QFile::exists(":/design/" + file)) << file.toStdString();

@@ -51,7 +51,7 @@ class MessageBoxWatch : public QObject {
 class QtGame {
  public:
   explicit QtGame(QtHost::Mode mode, std::string programDir = GameTest::programDir())
-      : host_(mode), app_(host_, AppOptions{1, std::move(programDir)}) {
+      : host_(mode, std::move(programDir)), app_(host_, AppOptions{1}) {
     host_.attach(app_);
     app_.setEventSink([this](const std::string& line) { events_.push_back(line); });
     addGameWindows(app_);

@@ -28,6 +28,7 @@
 #include <string>
 #include <vector>
 
+#include "frontends/headless/headless_host.h"
 #include "frontends/openal/sound_player.h"
 
 namespace tw::test {
@@ -37,6 +38,12 @@ using Samples = std::vector<std::int16_t>;
 
 constexpr int kRate = 22050;  // the cues' own format, which the null sink is given too
 constexpr char kPlanVariable[] = "TW_SOUND_TEST_PLAN";
+
+// The cues are read as the game reads them: through a desktop host.
+Host& cueFiles() {
+  static HeadlessHost host(0, ".");
+  return host;
+}
 
 double samplesToMs(double samples) { return samples * 1000.0 / kRate; }
 long msToSamples(double ms) { return std::lround(ms * kRate / 1000.0); }
@@ -51,7 +58,7 @@ double steadyMs() {
 // its moment printed.
 void playPlan(const QString& text) {
   QEventLoop loop;
-  SoundPlayer player;
+  SoundPlayer player(cueFiles());
   double last = 0;
   for (const QString& line : text.split('\n', Qt::SkipEmptyParts)) {
     const double at = line.section(' ', 0, 0).toDouble();
@@ -361,7 +368,7 @@ class CuePlayer : public ::testing::Test {
     ASSERT_FALSE(QStandardPaths::findExecutable("pulseaudio").isEmpty()) << "install pulseaudio";
     ASSERT_FALSE(QStandardPaths::findExecutable("parec").isEmpty()) << "install pulseaudio-utils";
   }
-  static Samples cue(int n) { return decodeCueFile(cuePath(n).toStdString()).value_or(Pcm{}).samples; }
+  static Samples cue(int n) { return readCue(cueFiles(), cuePath(n).toStdString()).value_or(Pcm{}).samples; }
 };
 
 struct CutCase {
@@ -515,8 +522,8 @@ TEST(CueFiles, OnlyARegularWavWithinItsCapIsACue) {
   big.resize((16 << 20) + 1);  // the cue with silence after it, one byte over the cap
   big.close();
   for (const char* name : {"fifo.wav", "zero.wav", "big.wav", "none.wav"})
-    EXPECT_FALSE(decodeCueFile(dir.filePath(name).toStdString())) << name;
-  const auto cue = decodeCueFile(cuePath(1).toStdString());
+    EXPECT_FALSE(readCue(cueFiles(), dir.filePath(name).toStdString())) << name;
+  const auto cue = readCue(cueFiles(), cuePath(1).toStdString());
   ASSERT_TRUE(cue);
   EXPECT_EQ(cue->rate, kRate);
   EXPECT_EQ(cue->samples.size(), std::size_t(wav.size() - 44) / 2);

@@ -1,11 +1,9 @@
 #include "frontends/openal/sound_player.h"
 
-#include "system/file_reader.h"
-
 namespace tw {
 
-std::optional<Pcm> decodeCueFile(const std::string& path) {
-  const FileContent file = readFileCapped(path, kCueFileBytes);
+std::optional<Pcm> readCue(Host& files, const std::string& path) {
+  const FileContent file = files.readProgramFile(path, kCueFileBytes);
   if (!file.read()) return std::nullopt;
   return decodeWav(file.bytes);
 }
@@ -14,7 +12,7 @@ void SoundPlayer::play(const std::string& path) { output_.play(cueFor(path)); }
 
 std::shared_ptr<const Pcm> SoundPlayer::cueFor(const std::string& path) {
   if (const auto found = cues_.find(path); found != cues_.end()) return found->second;
-  auto cue = decodeCueFile(path);
+  auto cue = readCue(files_, path);
   if (!cue) return nullptr;
   return cues_[path] = std::make_shared<const Pcm>(std::move(*cue));
 }

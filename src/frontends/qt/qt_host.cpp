@@ -43,7 +43,8 @@ void makeRoomForCaption(QMessageBox& box) {
                 grid->rowCount(), 0, 1, grid->columnCount());
 }
 
-QtHost::QtHost(Mode mode, int timeOfDaySeconds) : mode_(mode), virtualDay_(timeOfDaySeconds) {
+QtHost::QtHost(Mode mode, const std::optional<std::string>& programDir, int timeOfDaySeconds)
+    : DesktopHost(programDir), mode_(mode), virtualDay_(timeOfDaySeconds) {
   loadDesignPictures();
   sinceRepaint_.start();
 }

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "frontends/headless/headless_host.h"
-#include "model/host.h"
+#include "system/desktop_host.h"
 #include "frontends/qt/element_painter.h"
 #include "frontends/openal/sound_player.h"
 #include "frontends/qt/key_gate.h"
@@ -26,12 +26,12 @@ class GameClock;
 class WindowView;
 struct Element;
 
-class QtHost : public Host {
+class QtHost : public DesktopHost {
  public:
   // Play runs on the wall clock and takes the player's input; a script drives a virtual
   // clock (starting at `timeOfDaySeconds`) and answers message boxes at once.
   enum class Mode { Play, Script };
-  explicit QtHost(Mode mode, int timeOfDaySeconds = 0);
+  QtHost(Mode mode, const std::optional<std::string>& programDir, int timeOfDaySeconds = 0);
   ~QtHost() override;
   QtHost(const QtHost&) = delete;
   QtHost& operator=(const QtHost&) = delete;
@@ -79,10 +79,10 @@ class QtHost : public Host {
   void keepInFront(WindowView& view);
 
   Mode mode_;
-  HeadlessHost virtualDay_;  // the time of day of a scripted run
+  VirtualDay virtualDay_;  // the time of day of a scripted run
   Application* app_ = nullptr;
   std::unique_ptr<GameClock> clock_;
-  SoundPlayer sound_;
+  SoundPlayer sound_{*this};
   PictureCache pictures_;
   std::map<const Window*, WindowView*> views_;
   std::vector<QPointer<WindowView>> retired_;  // closed, waiting for the event loop to delete them

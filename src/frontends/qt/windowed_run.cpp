@@ -20,8 +20,8 @@ namespace tw {
 namespace {
 
 int play(const CommandLine& options) {
-  QtHost host(QtHost::Mode::Play);
-  Application app(host, appOptionsFor(options));
+  QtHost host(QtHost::Mode::Play, options.programDir);
+  Application app(host, appOptionsFor(options, host));
   host.attach(app);
   keepMuteChoice(app, std::cerr);
   addGameWindows(app);
@@ -38,8 +38,8 @@ int play(const CommandLine& options) {
 }  // namespace
 
 int runScriptWithQt(const CommandLine& options, std::ostream& out, std::ostream& err) {
-  QtHost host(QtHost::Mode::Script, options.timeOfDay);
-  Application app(host, appOptionsFor(options));
+  QtHost host(QtHost::Mode::Script, options.programDir, options.timeOfDay);
+  Application app(host, appOptionsFor(options, host));
   host.attach(app);
   return runScriptFile(app, *options.script, out, err);
 }

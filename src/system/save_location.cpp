@@ -1,10 +1,9 @@
-#include "persistence/save_location.h"
+#include "system/save_location.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "system/user_folder.h"
-#include "model/application.h"
 
 namespace tw {
 
@@ -12,7 +11,7 @@ namespace {
 
 constexpr const char* kFileName = "/Save.ini";
 
-std::string besideTheProgram(const Application& app) { return app.programDir() + kFileName; }
+std::string besideTheProgram(const ProgramDir& program) { return program.path + kFileName; }
 
 // Empty when there is no per-user folder to be had.
 std::string inTheDataFolder() {
@@ -31,17 +30,17 @@ bool writtenAfter(const std::string& path, const std::string& other) {
 
 }  // namespace
 
-std::string savePath(const Application& app) {
-  const std::string beside = besideTheProgram(app);
-  if (!app.installedData() && ::access(app.programDir().c_str(), W_OK) == 0) return beside;
+std::string savePath(const ProgramDir& program) {
+  const std::string beside = besideTheProgram(program);
+  if (!program.installed && ::access(program.path.c_str(), W_OK) == 0) return beside;
   const std::string data = inTheDataFolder();
   return data.empty() ? beside : data;
 }
 
-std::string loadPath(const Application& app) {
+std::string loadPath(const ProgramDir& program) {
   const std::string data = inTheDataFolder();
-  if (app.installedData() && !data.empty()) return data;
-  const std::string beside = besideTheProgram(app);
+  if (program.installed && !data.empty()) return data;
+  const std::string beside = besideTheProgram(program);
   return !data.empty() && writtenAfter(data, beside) ? data : beside;
 }
 

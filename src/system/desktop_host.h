@@ -1,0 +1,32 @@
+#pragma once
+// What both desktop hosts, with and without windows, share: the game's files on a POSIX
+// file system. Pictures and cues in the program folder; Save.ini beside them or in the
+// player's data folder; the preferences in the player's config folder.
+#include <optional>
+#include <string>
+
+#include "model/host.h"
+#include "system/program_dir.h"
+
+namespace tw {
+
+class DesktopHost : public Host {
+ public:
+  // `programDir` as the command line names it; without one, the executable's folder, or
+  // the installed game's data folder.
+  explicit DesktopHost(const std::optional<std::string>& programDir);
+
+  const std::string& programFolder() const override { return program_.path; }
+  FileContent readProgramFile(const std::string& path, std::size_t cap) override;
+  std::optional<FileVersion> programFileVersion(const std::string& path) override;
+  FileContent readSavedGame() override;
+  std::string keepSavedGame(const std::string& content) override;
+  FileContent readPreferences() override;
+  std::string keepPreferences(const std::string& content) override;
+  std::string preferencesPlace() override;
+
+ private:
+  ProgramDir program_;
+};
+
+}  // namespace tw
