@@ -7,6 +7,7 @@
 #include <ostream>
 
 #include "autopilot/autopilot.h"
+#include "midend/midend.h"
 #include "model/application.h"
 #include "model/field.h"
 #include "model/properties.h"
@@ -26,20 +27,6 @@ std::string nextWord(std::string& rest) {
   std::string word = rest.substr(start, end == std::string::npos ? std::string::npos : end - start);
   rest = end == std::string::npos ? std::string() : rest.substr(end + 1);
   return word;
-}
-
-// A Qt key name as the player makes it: modifiers, then one key.
-bool isKeyName(std::string_view key) {
-  for (std::string_view modifier : {"Ctrl+", "Shift+", "Alt+"}) {
-    if (key.starts_with(modifier)) key.remove_prefix(modifier.size());
-  }
-  if (key.size() == 1) return (key[0] >= 'A' && key[0] <= 'Z') || (key[0] >= '0' && key[0] <= '9');
-  if (key.size() <= 3 && key.starts_with('F') && allDigits(key.substr(1))) return true;
-  for (std::string_view named : {"Up", "Down", "Left", "Right", "Return", "Enter", "Space", "Tab", "Escape",
-                                 "Backspace", "Delete", "Insert", "Home", "End", "PgUp", "PgDown"}) {
-    if (key == named) return true;
-  }
-  return false;
 }
 
 enum class LineRead { Line, End, TooLong, Failed };
@@ -100,7 +87,7 @@ int ScriptRunner::run(std::istream& script) {
       err_ << "error: line " << number << ": " << excerpt(error) << '\n';
       return 2;
     }
-    if (app_.openWindows().empty()) {
+    if (programEnded(app_)) {
       out_ << "exit\n";
       return 0;
     }
@@ -166,8 +153,9 @@ std::string ScriptRunner::execute(const std::string& line) {
     if (command == "minimize") {
       app_.minimize(*w);
     } else {
-      if (!isKeyName(rest)) return "unknown key '" + rest + "'";
-      app_.key(*w, rest);
+      const auto key = parseKey(rest);
+      if (!key) return "unknown key '" + rest + "'";
+      app_.key(*w, *key);
     }
     app_.settle();
     return {};

@@ -82,7 +82,7 @@ class Form1 : public Window {
   void focusGained(Element& element) override;
   void textChanged(Element& element) override;
   void resized() override;
-  bool keyPressed(std::string_view key) override;
+  bool keyPressed(Key key) override;
   void minimized() override;
   void muteChanged(bool muted) override;
   void elementChanged(Element& element) override;

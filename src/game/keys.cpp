@@ -14,26 +14,26 @@ std::string Form1::captionFor(bool muted) { return std::string(kCaption) + (mute
 
 void Form1::muteChanged(bool muted) { caption = captionFor(muted); }
 
-bool Form1::keyPressed(std::string_view key) {
+bool Form1::keyPressed(Key key) {
   // The heading buttons in their order: north, south, east (leftward), west (rightward).
-  constexpr std::string_view kArrows[] = {"Up", "Down", "Left", "Right"};
+  constexpr Key kArrows[] = {Key(KeyCode::Up), Key(KeyCode::Down), Key(KeyCode::Left), Key(KeyCode::Right)};
   for (std::size_t i = 0; i < DestAereo.size(); ++i) {
     if (key == kArrows[i]) {
       app().click(*DestAereo[i]);
       return true;
     }
   }
-  Element* button = key == "Return" || key == "Enter" || key == "L" ? Label1
-                    : key == "P" || key == "Space"                  ? Label4
-                    : key == "Ctrl+S"                               ? Label2
-                    : key == "Ctrl+O"                               ? Label3
-                                                                    : nullptr;
+  Element* button = key == Key(KeyCode::Return) || key == Key(KeyCode::Enter) || key == Key::character('L') ? Label1
+                    : key == Key::character('P') || key == Key(KeyCode::Space)                           ? Label4
+                    : key == Key::character('S', kCtrl)                                                  ? Label2
+                    : key == Key::character('O', kCtrl)                                                  ? Label3
+                                                                                                         : nullptr;
   if (button != nullptr) {
     app().click(*button);
     return true;
   }
-  if (key == "Tab" || key == "Shift+Tab") {
-    clickNeighbourPlane(key == "Tab" ? 1 : -1);
+  if (key.code == KeyCode::Tab && (key.modifiers & ~kShift) == 0) {
+    clickNeighbourPlane(key.modifiers == 0 ? 1 : -1);
     return true;
   }
   return false;

@@ -51,7 +51,7 @@ void Form3::startUp() {
   frame(Label1);
 }
 
-bool Form3::keyPressed(std::string_view key) { return chooseByKeys(key, {Label1}); }
+bool Form3::keyPressed(Key key) { return chooseByKeys(key, {Label1}); }
 
 void Form3::forgetElements() {
   LV = nullptr;

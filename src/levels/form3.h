@@ -27,7 +27,7 @@ class Form3 : public Window {
 
   void click(Element& element) override;
   void forgetElements() override;
-  bool keyPressed(std::string_view key) override;
+  bool keyPressed(Key key) override;
 
  private:
   void build() override;

@@ -46,7 +46,7 @@ void Form2::startUp() {
 
 void Form2::forgetElements() { Label1 = Label2 = Label3 = Label4 = Label5 = nullptr; }
 
-bool Form2::keyPressed(std::string_view key) {
+bool Form2::keyPressed(Key key) {
   // Top to bottom, as they stand.
   return chooseByKeys(key, {Label1, Label2, Label5, Label3, Label4});
 }

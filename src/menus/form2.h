@@ -19,7 +19,7 @@ class Form2 : public Window {
   Element* Label5 = nullptr;  // Choose a level
 
   void click(Element& element) override;
-  bool keyPressed(std::string_view key) override;
+  bool keyPressed(Key key) override;
 
  private:
   void build() override;

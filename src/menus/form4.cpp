@@ -75,8 +75,8 @@ void Form4::build() {
 
 void Form4::closing() { setMenuEnabled(app(), true); }
 
-bool Form4::keyPressed(std::string_view key) {
-  if (key != "Escape") return false;
+bool Form4::keyPressed(Key key) {
+  if (key != Key(KeyCode::Escape)) return false;
   app().closeBox(*this);
   return true;
 }

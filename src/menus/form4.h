@@ -14,7 +14,7 @@ class Form4 : public Window {
  private:
   void build() override;
   void closing() override;
-  bool keyPressed(std::string_view key) override;
+  bool keyPressed(Key key) override;
 };
 
 // The fixed text of the help window, lines ending in CR LF.

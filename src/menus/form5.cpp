@@ -40,14 +40,14 @@ void Form5::startUp() {
   frame(XX[0]);
 }
 
-bool Form5::keyPressed(std::string_view key) {
-  if (key == "Escape") {
+bool Form5::keyPressed(Key key) {
+  if (key == Key(KeyCode::Escape)) {
     app().closeBox(*this);
     return true;
   }
   // 1 to 9 and 0 (for 10) choose their level, B the boss level.
-  if (key.size() == 1 && ((key[0] >= '0' && key[0] <= '9') || key[0] == 'B')) {
-    const int index = key[0] == 'B' ? kBossButton : key[0] == '0' ? 9 : key[0] - '1';
+  if (key.digit() >= 0 || key == Key::character('B')) {
+    const int index = key == Key::character('B') ? kBossButton : key.digit() == 0 ? 9 : key.digit() - 1;
     app().click(*XX[static_cast<std::size_t>(index)]);
     return true;
   }

@@ -16,7 +16,7 @@ class Form5 : public Window {
   std::array<Element*, 11> XX{};
 
   void click(Element& element) override;
-  bool keyPressed(std::string_view key) override;
+  bool keyPressed(Key key) override;
 
  private:
   void build() override;

@@ -115,22 +115,28 @@ void Application::closeBox(Window& window) {
   close(window);
 }
 
-void Application::type(Element& box, const std::string& keys) {
+Window* Application::typingWindow(const Element& box) const {
   Window* window = ownerOf(box);
-  if (window == nullptr || !window->enabled || !acceptsInput(box) || box.readOnly) return;
+  if (window == nullptr || !window->enabled || !acceptsInput(box) || box.readOnly) return nullptr;
+  return window;
+}
+
+void Application::type(Element& box, const std::string& keys) {
+  Window* window = typingWindow(box);
+  if (window == nullptr) return;
   const std::size_t at = byteOffset(box.text, box.selStart);
   const int after = box.selStart + characterCount(keys);
   window->setText(box, box.text.substr(0, at) + keys + box.text.substr(at));
   window->setSelStart(box, after);
 }
 
-bool Application::key(Window& window, std::string_view key) {
+bool Application::key(Window& window, Key key) {
   if (!window.isOpen()) return false;
-  if (key == "Ctrl+Q") {
+  if (key == Key::character('Q', kCtrl)) {
     quit();
     return true;
   }
-  if (key == "M") {
+  if (key == Key::character('M')) {
     setMuted(!muted_);
     if (muteListener_) muteListener_(muted_);
     return true;

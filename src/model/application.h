@@ -73,9 +73,12 @@ class Application {
   void clickAt(Window& window, float x, float y);
   void closeBox(Window& window);
   void type(Element& box, const std::string& keys);
-  // A key pressed in a window, by its Qt name; true when the game took it. Ctrl+Q and M
-  // mean the same in every window.
-  bool key(Window& window, std::string_view key);
+  // The window whose text box takes the player's typing, or null: the box must be shown,
+  // enabled and writable, in an open, enabled window.
+  Window* typingWindow(const Element& box) const;
+  // A key pressed in a window; true when the game took it. Ctrl+Q and M mean the same in
+  // every window.
+  bool key(Window& window, Key key);
   void minimize(Window& window);
 
   // Ends the program at once: every window closes, and a game running is lost.

@@ -94,10 +94,10 @@ Timer& Window::addTimer(std::string name, std::int32_t designInterval, bool enab
   return *timers_.back();
 }
 
-bool Window::chooseByKeys(std::string_view key, const std::vector<Element*>& entries) {
-  const bool forward = key == "Down" || key == "Tab";
-  const bool backward = key == "Up" || key == "Shift+Tab";
-  if (key == "Return" || key == "Enter" || key == "Space") {
+bool Window::chooseByKeys(Key key, const std::vector<Element*>& entries) {
+  const bool forward = key == Key(KeyCode::Down) || key == Key(KeyCode::Tab);
+  const bool backward = key == Key(KeyCode::Up) || key == Key(KeyCode::Tab, kShift);
+  if (key == Key(KeyCode::Return) || key == Key(KeyCode::Enter) || key == Key(KeyCode::Space)) {
     if (framed_ != nullptr) app_.click(*framed_);
     return true;
   }

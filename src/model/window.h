@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/element.h"
+#include "model/key.h"
 #include "model/timer.h"
 
 namespace tw {
@@ -86,8 +87,8 @@ class Window {
 
   // Events, dispatched by the application.
   virtual void click(Element&) {}
-  // A key the player pressed, by its Qt name ("Up", "Ctrl+S"); true when the window took it.
-  virtual bool keyPressed(std::string_view /*key*/) { return false; }
+  // A key the player pressed; true when the window took it.
+  virtual bool keyPressed(Key /*key*/) { return false; }
   virtual void minimized() {}
   virtual void muteChanged(bool /*muted*/) {}
   // Something other than the window's own handlers wrote an element or a field: a script.
@@ -104,7 +105,7 @@ class Window {
 
   // Up, Down, Tab and Shift+Tab move the frame over `entries` (their shown ones, wrapping);
   // Return, Enter and Space press the framed entry. True when the key was one of these.
-  bool chooseByKeys(std::string_view key, const std::vector<Element*>& entries);
+  bool chooseByKeys(Key key, const std::vector<Element*>& entries);
   void frame(Element* entry) { framed_ = entry; }
 
   virtual void build() = 0;  // lays out the design elements

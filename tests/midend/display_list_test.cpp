@@ -8,6 +8,7 @@
 #include "midend/fonts.h"
 #include "midend/text_positions.h"
 #include "midend/window_display.h"
+#include "model/key.h"
 #include "../test_support.h"
 
 namespace tw::test {
@@ -85,7 +86,7 @@ TEST_F(MidendDisplay, TheFocusFrameRingsTheFramedEntryAndMovesWithTheKeys) {
   EXPECT_EQ(frame.colour, 0xFF8000u);
   EXPECT_EQ(frame.pen, 2);
 
-  game.app.key(menu, "Down");
+  game.app.key(menu, Key(KeyCode::Down));
   const auto& changed = display.update(menu, game.host);
   EXPECT_TRUE(repaints(changed, withRoom(first)));
   EXPECT_TRUE(repaints(changed, withRoom(second)));
@@ -199,7 +200,7 @@ TEST_F(MidendDisplay, PicturesGoByTheirDesignNameUntilAFileIsLoaded) {
   DrawItem picture = onlyItem(display, plane, DrawKind::Picture);
   EXPECT_TRUE(picture.designPicture);
   EXPECT_EQ(picture.picture, plane.designPicture);
-  game.app.key(f, "Left");
+  game.app.key(f, Key(KeyCode::Left));
   ASSERT_EQ(plane.picture, "e.jpg");
   display.update(f, game.host);
   picture = onlyItem(display, plane, DrawKind::Picture);

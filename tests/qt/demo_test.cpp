@@ -14,7 +14,7 @@ TEST_F(QtDemo, PlaysALevelAndEndsAtThePlayersClick) {
   QtGame game(QtHost::Mode::Play);
   Autopilot pilot(game.app(), 1);
   game.app().setQuietHook([&pilot] { pilot.act(); });
-  game.host().startDemo([&game] { game.app().setQuietHook(nullptr); });
+  game.host().midend().startDemo([&game] { game.app().setQuietHook(nullptr); });
   Form3& next = game.app().form<Form3>();
   // Ahead of the wall clock, so a level takes no real minutes.
   for (std::int64_t t = 0; t < 600'000 && !next.isOpen(); t += 1000) game.app().advanceTo(t);

@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "system/file_reader.h"
-#include "model/hit_test.h"
 #include "frontends/qt/label_text.h"
 #include "midend/fonts.h"
 
@@ -115,12 +114,6 @@ void paintDisplayList(QPainter& painter, const DisplayList& list, PictureCache& 
     painter.setClipRect(clip);
     paintItem(painter, item, pictures);
   }
-}
-
-Element* elementAt(const Window& window, QPoint point) {
-  // The centre of the pixel, so a pixel belongs to the element that covers most of it.
-  auto twips = [](int pixels) { return (static_cast<float>(pixels) + 0.5f) * 15.0f; };
-  return elementAt(window, twips(point.x()), twips(point.y()));
 }
 
 }  // namespace tw

@@ -44,7 +44,4 @@ class PictureCache {
 // Paints the items that meet `area` (logical pixels), in order.
 void paintDisplayList(QPainter& painter, const DisplayList& list, PictureCache& pictures, const QRegion& area);
 
-// The element a click at `point`, in logical pixels, reaches, or null.
-Element* elementAt(const Window& window, QPoint point);
-
 }  // namespace tw

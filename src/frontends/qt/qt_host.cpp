@@ -10,7 +10,6 @@
 #include <algorithm>
 
 #include "model/application.h"
-#include "frontends/qt/game_clock.h"
 #include "frontends/qt/window_view.h"
 
 // The design pictures live in a static library: bring them in by hand.
@@ -23,7 +22,6 @@ namespace {
 constexpr int kScriptRepaintMs = 16;
 
 const QString kMessageCaption = QStringLiteral("Tarmac Warden");
-constexpr int kDemoMessageMs = 2000;
 
 }  // namespace
 
@@ -69,16 +67,19 @@ QtHost::~QtHost() {
 
 void QtHost::attach(Application& app) {
   app_ = &app;
-  if (mode_ == Mode::Play) clock_ = std::make_unique<GameClock>(app);
-}
-
-void QtHost::startDemo(std::function<void()> end) { endDemo_ = std::move(end); }
-
-void QtHost::playerActs() {
-  if (!endDemo_) return;
-  auto end = std::move(endDemo_);
-  endDemo_ = nullptr;
-  end();
+  if (mode_ == Mode::Play) {
+    started_.start();
+    midend_.emplace(app, [this] { return started_.elapsed(); });
+    clock_.setSingleShot(true);
+    clock_.setTimerType(Qt::PreciseTimer);
+    clock_.callOnTimeout([this] {
+      midend_->advance(started_.elapsed());
+      armClock();
+    });
+  } else {
+    midend_.emplace(app);  // the script plays, not the player
+  }
+  keyGate_.emplace(*midend_);
 }
 
 void QtHost::showMessage(const std::string& text) {
@@ -91,9 +92,9 @@ void QtHost::showMessage(const std::string& text) {
   box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   box.setWindowIcon(gameIcon());
   makeRoomForCaption(box);
-  // In the demo nobody is there to press OK.
-  if (endDemo_) QTimer::singleShot(kDemoMessageMs, &box, &QMessageBox::accept);
+  if (const auto closes = midend_->messageCloses()) QTimer::singleShot(*closes, &box, &QMessageBox::accept);
   box.exec();
+  midend_->placeGone(&box);
 }
 
 void QtHost::playSound(const std::string& path) { sound_.play(path); }
@@ -108,12 +109,14 @@ void QtHost::refresh() {
   // A script settles after every tick: its windows catch up only now and then.
   const bool repaint = mode_ == Mode::Script && sinceRepaint_.elapsed() >= kScriptRepaintMs;
   refreshing_ = true;
+  midend_->holdInput(true);
   followWindows(repaint);
+  midend_->holdInput(false);
   refreshing_ = false;
   if (mode_ == Mode::Play) {
     followContentsSoon();
-    clock_->arm();
-    if (app_->openWindows().empty()) QCoreApplication::quit();
+    armClock();
+    if (midend_->ended()) QCoreApplication::quit();
   } else if (repaint) {
     // Let the windows show the game as the script goes, but keep the player out of it.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
@@ -161,6 +164,7 @@ void QtHost::keepInFront(WindowView& view) {
 
 void QtHost::retire(WindowView* view) {
   // Not deleted at once: the view may be the one whose event closed its window.
+  midend_->placeGone(view);
   view->forget();
   view->deleteLater();
   retired_.erase(std::remove_if(retired_.begin(), retired_.end(), [](const auto& v) { return v.isNull(); }),
@@ -199,63 +203,10 @@ WindowView* QtHost::viewOf(const Window& window) const {
   return it == views_.end() ? nullptr : it->second;
 }
 
-bool QtHost::clockArmed() const { return clock_ && clock_->armed(); }
-
-bool QtHost::takesInput() const {
-  return app_ != nullptr && mode_ == Mode::Play && !refreshing_ && !app_->scheduler().held();
-}
-
-void QtHost::catchUp() {
-  Scheduler& scheduler = app_->scheduler();
-  scheduler.setNow(std::max(scheduler.now(), clock_->now()));
-}
-
-void QtHost::clicked(Element& element) {
-  if (!takesInput()) return;
-  playerActs();
-  catchUp();
-  app_->click(element);
-  app_->settle();
-}
-
-void QtHost::focused(Window& window, Element& box) {
-  if (!takesInput() || window.focus() == &box) return;
-  catchUp();
-  window.setFocus(box);
-  app_->settle();
-}
-
-void QtHost::typed(Window& window, Element& box, std::string text, int selStart) {
-  if (!takesInput()) return;
-  playerActs();
-  catchUp();
-  window.setText(box, std::move(text));
-  window.setSelStart(box, selStart);
-  app_->settle();
-}
-
-bool QtHost::keyPressed(Window& window, const std::string& key) {
-  if (!takesInput() || key.empty()) return false;
-  playerActs();
-  catchUp();
-  const bool taken = app_->key(window, key);
-  app_->settle();
-  return taken;
-}
-
-void QtHost::minimized(Window& window) {
-  if (!takesInput()) return;
-  catchUp();
-  app_->minimize(window);
-  app_->settle();
-}
-
-void QtHost::closeBoxPressed(Window& window) {
-  if (!takesInput()) return;
-  playerActs();
-  catchUp();
-  app_->closeBox(window);
-  app_->settle();
+void QtHost::armClock() {
+  const auto due = midend_->nextDue();
+  if (!due) return clock_.stop();
+  clock_.start(static_cast<int>(std::clamp<std::int64_t>(*due - started_.elapsed(), 0, 1'000'000'000)));
 }
 
 }  // namespace tw

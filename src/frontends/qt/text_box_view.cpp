@@ -5,8 +5,9 @@
 #include <algorithm>
 
 #include "frontends/qt/element_painter.h"
-#include "frontends/qt/key_names.h"
+#include "frontends/qt/keyboard.h"
 #include "frontends/qt/qt_host.h"
+#include "frontends/qt/window_view.h"
 #include "midend/text_positions.h"
 #include "model/window.h"
 
@@ -103,7 +104,7 @@ void TextBoxView::followText(const DrawItem& box) {
 void TextBoxView::playerEdited() {
   std::string text = toPlainText().replace("\n", "\r\n").toStdString();
   followedText_ = text;
-  host_.typed(window_, element_, std::move(text), storedPosition(followedText_, textCursor().position()));
+  host_.midend().edit(window_, element_, std::move(text), storedPosition(followedText_, textCursor().position()));
 }
 
 QSize TextBoxView::caretSize() const {
@@ -126,7 +127,7 @@ void TextBoxView::paintEvent(QPaintEvent* event) {
 
 void TextBoxView::focusInEvent(QFocusEvent* event) {
   QPlainTextEdit::focusInEvent(event);
-  if (!forgotten_) host_.focused(window_, element_);
+  if (!forgotten_) host_.midend().focus(window_, element_);
 }
 
 void TextBoxView::focusOutEvent(QFocusEvent* event) {
@@ -137,7 +138,7 @@ void TextBoxView::focusOutEvent(QFocusEvent* event) {
 bool TextBoxView::event(QEvent* event) {
   // Before the widget's own use of arrows and Tab: the game screen's keys work wherever the focus is.
   if (event->type() == QEvent::KeyPress && !forgotten_ &&
-      host_.keyPressed(window_, keyName(static_cast<QKeyEvent&>(*event)))) {
+      host_.midend().key(window_, keyOf(static_cast<QKeyEvent&>(*event)))) {
     event->accept();
     return true;
   }
@@ -145,13 +146,13 @@ bool TextBoxView::event(QEvent* event) {
 }
 
 void TextBoxView::mousePressEvent(QMouseEvent* event) {
-  if (!forgotten_) host_.playerActs();
+  if (!forgotten_) host_.midend().pressOn(window_, &element_, buttonOf(*event));
   QPlainTextEdit::mousePressEvent(event);
 }
 
 void TextBoxView::mouseReleaseEvent(QMouseEvent* event) {
   QPlainTextEdit::mouseReleaseEvent(event);
-  if (!forgotten_) host_.clicked(element_);
+  if (!forgotten_) host_.midend().releaseOn(window_, &element_, buttonOf(*event));
 }
 
 }  // namespace tw

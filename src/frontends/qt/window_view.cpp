@@ -8,7 +8,7 @@
 #include <QWindow>
 #include <algorithm>
 
-#include "frontends/qt/key_names.h"
+#include "frontends/qt/keyboard.h"
 #include "frontends/qt/qt_host.h"
 #include "frontends/qt/text_box_view.h"
 #include "model/window.h"
@@ -26,7 +26,13 @@ QSize clientSize(const Window& window) {
   return QSize(toPixels(window.clientWidth), toPixels(window.clientHeight));
 }
 
+// The centre of the pixel under the pointer, in twips: a pixel belongs to the element that
+// covers most of it.
+QPointF twipsAt(const QMouseEvent& event) { return (QPointF(event.position().toPoint()) + QPointF(0.5, 0.5)) * 15.0; }
+
 }  // namespace
+
+Button buttonOf(const QMouseEvent& event) { return event.button() == Qt::LeftButton ? Button::Left : Button::Other; }
 
 QIcon gameIcon() {
   QIcon icon;
@@ -138,46 +144,40 @@ void WindowView::paintEvent(QPaintEvent* event) {
 }
 
 void WindowView::mousePressEvent(QMouseEvent* event) {
-  if (forgotten_) return;
-  host_.playerActs();
-  if (event->button() != Qt::LeftButton) return;
-  pressed_ = elementAt(window_, event->position().toPoint());
+  const QPointF at = twipsAt(*event);
+  if (!forgotten_) host_.midend().press(window_, float(at.x()), float(at.y()), buttonOf(*event));
 }
 
 void WindowView::mouseReleaseEvent(QMouseEvent* event) {
-  if (forgotten_ || event->button() != Qt::LeftButton) return;
-  // A click is a press and a release on the same element.
-  Element* e = elementAt(window_, event->position().toPoint());
-  const bool same = e != nullptr && e == pressed_;
-  pressed_ = nullptr;
-  if (same) host_.clicked(*e);
+  const QPointF at = twipsAt(*event);
+  if (!forgotten_) host_.midend().release(window_, float(at.x()), float(at.y()), buttonOf(*event));
 }
 
 void WindowView::mouseMoveEvent(QMouseEvent* event) {
   if (forgotten_) return;
-  // A disabled window takes no clicks, so it does not offer them either.
-  const Element* e = window_.enabled ? elementAt(window_, event->position().toPoint()) : nullptr;
-  if (e && e->handPointer) {
+  const QPointF at = twipsAt(*event);
+  const Hover hover = host_.midend().hover(window_, float(at.x()), float(at.y()));
+  if (hover.shape == PointerShape::Hand) {
     setCursor(hand_);
   } else {
     unsetCursor();
   }
-  setToolTip(e ? QString::fromStdString(e->tooltip) : QString());
+  setToolTip(QString::fromUtf8(hover.tooltip.data(), static_cast<qsizetype>(hover.tooltip.size())));
 }
 
 void WindowView::keyPressEvent(QKeyEvent* event) {
-  if (forgotten_ || !host_.keyPressed(window_, keyName(*event))) QWidget::keyPressEvent(event);
+  if (forgotten_ || !host_.midend().key(window_, keyOf(*event))) QWidget::keyPressEvent(event);
 }
 
 void WindowView::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
-  if (!forgotten_ && event->type() == QEvent::WindowStateChange && isMinimized()) host_.minimized(window_);
+  if (!forgotten_ && event->type() == QEvent::WindowStateChange && isMinimized()) host_.midend().minimize(window_);
 }
 
 void WindowView::closeEvent(QCloseEvent* event) {
   // The game decides: the view goes when the window has closed.
   event->ignore();
-  if (!forgotten_) host_.closeBoxPressed(window_);
+  if (!forgotten_) host_.midend().closeBox(window_);
 }
 
 }  // namespace tw

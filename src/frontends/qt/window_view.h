@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "frontends/qt/element_painter.h"
+#include "midend/midend.h"
 #include "midend/window_display.h"
 
 namespace tw {
@@ -21,6 +22,8 @@ struct Element;
 
 // The game's icon, on its windows and its message boxes.
 QIcon gameIcon();
+// The button of a mouse event, as the midend knows it.
+Button buttonOf(const QMouseEvent& event);
 
 class WindowView : public QWidget {
   Q_OBJECT
@@ -63,7 +66,6 @@ class WindowView : public QWidget {
   bool forgotten_ = false;
   bool repaintingChanges_ = false;  // painting what follow() has just found changed
   bool framed_ = false;  // the window manager's frame is known
-  const Element* pressed_ = nullptr;  // under the pointer when the button went down
   std::map<const Element*, TextBoxView*> textBoxes_;
   std::vector<const Element*> listedBoxes_;  // kept from frame to frame
   WindowDisplay display_;

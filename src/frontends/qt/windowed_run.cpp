@@ -29,7 +29,7 @@ int play(const CommandLine& options) {
   Autopilot pilot(app, options.level);
   if (options.demo) {
     app.setQuietHook([&pilot] { pilot.act(); });
-    host.startDemo([&app] { app.setQuietHook(nullptr); });
+    host.midend().startDemo([&app] { app.setQuietHook(nullptr); });
   }
   // The host ends the loop when the last window has closed.
   return QApplication::exec();

@@ -1,0 +1,33 @@
+#pragma once
+// The keyboard: Qt's keys as the game's own, and the midend's key gate over every key event.
+#include <QObject>
+
+#include "model/key.h"
+
+class QKeyEvent;
+
+namespace tw {
+
+class Midend;
+
+// KeyCode::None for a modifier on its own, such as Shift; KeyCode::Other for a key the game
+// has no name for.
+Key keyOf(const QKeyEvent& event);
+
+// Hands every key event of the application to the key gate before any widget sees it, and
+// keeps from a widget the keys the gate says do not act there.
+class KeyGate : public QObject {
+ public:
+  explicit KeyGate(Midend& midend);
+  ~KeyGate() override;
+  KeyGate(const KeyGate&) = delete;
+  KeyGate& operator=(const KeyGate&) = delete;
+
+ protected:
+  bool eventFilter(QObject* object, QEvent* event) override;
+
+ private:
+  Midend& midend_;
+};
+
+}  // namespace tw

@@ -1,0 +1,97 @@
+#pragma once
+// What every front end shares. The player's pointer (in the window's twips), keys (the game's
+// own), text, close box, minimise and focus go in, each one event handled to its end behind
+// one gate; the pointer's shape, the tooltip, the next due moment and the program's end come out.
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "model/key.h"
+
+namespace tw {
+
+class Application;
+class Window;
+struct Element;
+
+enum class Button { Left, Other };
+enum class PointerShape { Arrow, Hand };
+
+// What the pointer offers where it stands.
+struct Hover {
+  PointerShape shape = PointerShape::Arrow;
+  std::string_view tooltip;  // empty for none
+};
+
+// The last window has closed: the program ends.
+bool programEnded(const Application& app);
+
+class Midend {
+ public:
+  // Milliseconds since the game started, on the wall clock.
+  using Clock = std::function<std::int64_t()>;
+  // With a clock the player plays, and each input first brings the game up to the clock.
+  // Without one a script drives the game: the player's input is not taken.
+  explicit Midend(Application& app, Clock clock = {});
+
+  // The autopilot plays: the player's first press or key ends the demo through `end`, and
+  // message boxes close by themselves.
+  void startDemo(std::function<void()> end);
+  // How long a message box stays before it closes by itself; nothing while the player plays.
+  std::optional<int> messageCloses() const;
+
+  // The pointer in a window's client area, in twips. A click is a left press and release on
+  // the same element; any press ends the demo.
+  void press(Window& window, float x, float y, Button button);
+  void release(Window& window, float x, float y, Button button);
+  // The same on an element the front end shows by itself (a toolkit text box).
+  void pressOn(Window& window, Element* element, Button button);
+  void releaseOn(Window& window, Element* element, Button button);
+  // Only an enabled window offers its clicks.
+  Hover hover(const Window& window, float x, float y) const;
+
+  // True when the game took the key; otherwise the front end may use it.
+  bool key(Window& window, Key key);
+  // A key going down or up in `place` (a window, a message box): false when it must not act
+  // there. A key acts only where it went down, so a box or window that opens while it is held
+  // waits for a press of its own.
+  bool keyActsIn(const void* place, Key key, bool down, bool repeat);
+  // A place has gone: the keys held in it act nowhere until they are released.
+  void placeGone(const void* place);
+
+  // The player edited a text box: its whole new text and insertion point.
+  void edit(Window& window, Element& box, std::string text, int selStart);
+  void focus(Window& window, Element& box);
+  void closeBox(Window& window);
+  void minimize(Window& window);
+  // While the front end follows the game's changes, the events its views make are not the player's.
+  void holdInput(bool held) { inputHeld_ = held; }
+
+  // Runs what is due by `now`.
+  void advance(std::int64_t now);
+  // When the front end should call `advance` next; nothing while no timer runs or a message
+  // box holds the clock.
+  std::optional<std::int64_t> nextDue() const;
+  bool ended() const { return programEnded(app_); }
+
+ private:
+  // The gate every input passes, then the end of the demo and the clock's catch-up; the
+  // action, then the settle. False when the input was not taken.
+  template <class Action>
+  bool handle(bool endsDemo, Action&& action);
+  void endDemo();
+
+  Application& app_;
+  Clock clock_;
+  std::function<void()> endDemo_;
+  bool inputHeld_ = false;
+  Element* pressed_ = nullptr;  // under the pointer when the left button went down
+  std::uint64_t pressedIn_ = 0;  // the opening of its window
+  std::vector<std::pair<KeyCode, const void*>> keysDown_;  // each held key and where it went down
+};
+
+}  // namespace tw
