@@ -1,10 +1,13 @@
 #include "frontends/qt/element_painter.h"
 
+#include <QCache>
+#include <QHashFunctions>
 #include <QPainter>
+#include <QStaticText>
+#include <QTextOption>
 #include <algorithm>
 
 #include "system/file_reader.h"
-#include "frontends/qt/label_text.h"
 #include "midend/fonts.h"
 
 namespace tw {
@@ -21,6 +24,45 @@ QRect meeting(const QRegion& area, const QRect& r) {
   QRect met;
   for (const QRect& part : area) met |= part & r;
   return met;
+}
+
+// A few screens' worth: a clock's read-out lays out a new text each second.
+constexpr qsizetype kKeptTexts = 500;
+
+// Everything a text's layout depends on.
+struct Look {
+  std::string text;
+  Font font;
+  Align align = Align::Left;
+  int width = 0;
+  bool operator==(const Look&) const = default;
+};
+
+size_t qHash(const Look& look, size_t seed = 0) {
+  auto bytes = [](const std::string& s) { return QByteArrayView(s.data(), static_cast<qsizetype>(s.size())); };
+  return qHashMulti(seed, bytes(look.text), bytes(look.font.family), look.font.points, look.font.weight,
+                    static_cast<int>(look.align), look.width);
+}
+
+// The item's plain text, top-aligned and wrapped at its width, as the toolkit lays it out;
+// laid out once per look, so a star crossed by a sweep line repaints without shaping its
+// text again. The painter's font must be the item's.
+QStaticText laidOutText(const DrawItem& item) {
+  static QCache<Look, QStaticText> made(kKeptTexts);
+  Look look{item.text, item.font, item.align, item.area.width};
+  if (const QStaticText* known = made.object(look)) return *known;
+  // Plain text, never markup; a stored line break breaks the line, as it does in drawText.
+  QStaticText text(shownText(item.text).replace(QLatin1Char('\n'), QChar::LineSeparator));
+  text.setTextFormat(Qt::PlainText);
+  text.setTextWidth(item.area.width);
+  const Qt::Alignment across = item.align == Align::Center  ? Qt::AlignHCenter
+                               : item.align == Align::Right ? Qt::AlignRight
+                                                            : Qt::AlignLeft;
+  QTextOption option(across | Qt::AlignTop);
+  option.setWrapMode(QTextOption::WordWrap);
+  text.setTextOption(option);
+  made.insert(std::move(look), new QStaticText(text));
+  return text;
 }
 
 void paintItem(QPainter& p, const DrawItem& item, PictureCache& pictures) {
