@@ -54,6 +54,9 @@ void DisplayList::addTextBox(const Window& window, Element& box) {
   item.caret.width = std::max(1, box.caretWidth);
   item.caret.height = std::max(0, box.caretHeight);
   item.caret.shown = window.focus() == &box;
+  item.multiLine = box.multiLine;
+  item.scrollBar = box.scrollBar;
+  item.readOnly = box.readOnly;
 }
 
 void DisplayList::addElement(const Window& window, Element& e, Host& host) {

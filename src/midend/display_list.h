@@ -53,6 +53,9 @@ struct DrawItem {
   // Text boxes.
   Rgb back = 0;
   Caret caret;
+  bool multiLine = false;  // wraps at its width; otherwise one line a row, never wrapped
+  bool scrollBar = false;  // a vertical bar, always there
+  bool readOnly = true;
 };
 
 // The entry Enter presses is ringed just outside its edge in this colour.

@@ -28,19 +28,19 @@ void darkenScrollBar(QScrollBar& bar, Rgb background) {
 
 }  // namespace
 
-TextBoxView::TextBoxView(QWidget* parent, QtHost& host, Window& window, Element& element)
-    : QPlainTextEdit(parent), host_(host), window_(window), element_(element) {
+TextBoxView::TextBoxView(QWidget* parent, QtHost& host, Window& window, const DrawItem& box)
+    : QPlainTextEdit(parent), host_(host), window_(window), element_(*box.element) {
   setFrameShape(QFrame::NoFrame);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  setVerticalScrollBarPolicy(element.scrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-  if (element.scrollBar) darkenScrollBar(*verticalScrollBar(), element.backColor);
-  setLineWrapMode(element.multiLine ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
-  setReadOnly(element.readOnly);
+  setVerticalScrollBarPolicy(box.scrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+  if (box.scrollBar) darkenScrollBar(*verticalScrollBar(), box.back);
+  setLineWrapMode(box.multiLine ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+  setReadOnly(box.readOnly);
   setCursorWidth(0);  // the caret is the game's own block, painted below
   // Read-only, but the player can still place the insertion point with a click. Not with keys,
   // which are the game's: a box the keys may move through draws the toolkit's caret as well,
   // and on a screen scaled by a fraction its zero width still shows a pixel below the block.
-  if (element.readOnly) setTextInteractionFlags(Qt::TextSelectableByMouse);
+  if (box.readOnly) setTextInteractionFlags(Qt::TextSelectableByMouse);
   connect(this, &QPlainTextEdit::textChanged, this, [this] {
     if (!following_ && !forgotten_) playerEdited();
   });

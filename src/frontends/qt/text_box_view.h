@@ -18,7 +18,7 @@ class TextBoxView : public QPlainTextEdit {
   Q_OBJECT
 
  public:
-  TextBoxView(QWidget* parent, QtHost& host, Window& window, Element& element);
+  TextBoxView(QWidget* parent, QtHost& host, Window& window, const DrawItem& box);
 
   // Takes over the box's place, look, text, insertion point and caret as the display list has them.
   void follow(const DrawItem& box);

@@ -107,7 +107,7 @@ void WindowView::followTextBoxes() {
     if (item.kind != DrawKind::TextBox) continue;
     listedBoxes_.push_back(item.element);
     auto& box = textBoxes_[item.element];
-    if (box == nullptr) box = new TextBoxView(this, host_, window_, *item.element);
+    if (box == nullptr) box = new TextBoxView(this, host_, window_, item);
     box->follow(item);
   }
   for (auto& [element, box] : textBoxes_) {
