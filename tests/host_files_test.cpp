@@ -1,12 +1,14 @@
 // The game's files come through its host and nowhere else: a host that keeps them in memory
 // plays, saves and keeps the mute with nothing on the disk, and one that refuses them all
 // still plays and says what could not be done.
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
 
 #include "app/session.h"
 #include "midend/fonts.h"
+#include "model/cue_files.h"
 #include "model/host.h"
 #include "persistence/save_file.h"
 #include "test_support.h"
@@ -23,13 +25,13 @@ class MemoryHost : public Host {
  public:
   explicit MemoryHost(bool refuses) : refuses_(refuses) {
     if (refuses) return;
-    for (const char* name : {"n.jpg", "s.jpg", "e.jpg", "o.jpg"}) {
+    for (const char* name : {"n.jpg", "s.jpg", "e.jpg", "o.jpg", "1.wav"}) {
       programFiles_[folder_ + "/Plane/" + name] = readFile(std::string(TW_ASSETS_DIR "/Plane/") + name);
     }
   }
 
   void showMessage(const std::string&) override {}
-  void playSound(const std::string&) override {}
+  void playSound(std::shared_ptr<const Pcm> cue) override { played.push_back(std::move(cue)); }
   std::int64_t timeOfDayMs(std::int64_t now) override { return now; }
   TextSize measureText(const Font& font, const std::string& text) override { return evenFaceSize(font, text); }
 
@@ -53,6 +55,7 @@ class MemoryHost : public Host {
   std::string preferencesPlace() override { return "memory"; }
 
   std::optional<std::string> savedGame, preferences;
+  std::vector<std::shared_ptr<const Pcm>> played;
 
  private:
   FileContent read(const std::optional<std::string>& file) const {
@@ -94,8 +97,15 @@ TEST_F(HostFiles, TheGameAsksItsHostForPicturesSaveIniAndThePreferencesAndNeverT
   EXPECT_TRUE(plays({"wait 20100", "print Form1.Aereo(0).Picture = s.jpg", "set Form1.LV 3", "set Form1.CL 17",
                      "set Form1.TM 245", "set Form1.Salvati 4", "click Form1.Label2", "> message: Saved",
                      "set Form1.LV 7", "click Form1.Label3", "wait 100", "> message: Are you ready?",
-                     "print Form1.LV = 3", "print Form1.CL = 17", "key Form1 M", "print Program.Muted = true"},
+                     "print Form1.LV = 3", "print Form1.CL = 17", "key Form1 M", "print Program.Muted = true", "wait 5000"},
                     {}, kTurnSounds, on(host)));
+  // Each cue is handed over decoded, its file decoded once; cue 4 has no file here, so it only
+  // stops the one playing; muted, no more new planes are heard.
+  ASSERT_EQ(host.played.size(), 7u);
+  EXPECT_EQ(host.played[0], nullptr);
+  ASSERT_NE(host.played[1], nullptr);
+  EXPECT_EQ(host.played[1]->samples, readCue(host, "/memory/Plane/1.wav")->samples);
+  EXPECT_EQ(host.played[6], host.played[1]);
   EXPECT_EQ(host.savedGame, savedGameLine({"3", "17", "245", "4"}));
   EXPECT_EQ(host.preferences, "[General]\nmuted=true\n");
   // The next run starts muted, from what the host kept.
@@ -117,6 +127,7 @@ TEST_F(HostFiles, AHostThatRefusesEveryFileStillPlaysAndSaysWhatCouldNotBeDone) 
   EXPECT_EQ(printed, (Lines{"open: Form1", "Form1.Aereo(0).Picture = ", "Form1.Aereo(1).Visible = true",
                             "message: The game could not be saved: the disk is full.",
                             "message: The saved game cannot be read and was not loaded.", "Program.Muted = false"}));
+  EXPECT_EQ(std::ranges::count(host.played, nullptr), static_cast<long>(host.played.size()));
   // Said once a run, however often the player presses M.
   EXPECT_EQ(run.err, "tarmac-warden: the sound choice cannot be kept in memory: the disk is full\n");
 }

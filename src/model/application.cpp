@@ -60,7 +60,7 @@ void Application::emit(const std::string& line) {
 
 void Application::playSound(std::string_view cue, const std::string& path) {
   emit("sound: " + std::string(cue));
-  if (!muted_) host_.playSound(path);
+  if (!muted_) host_.playSound(cues_.cue(host_, path));
 }
 
 void Application::showMessage(const std::string& text) {

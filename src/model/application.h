@@ -9,6 +9,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "model/cue_files.h"
 #include "model/host.h"
 #include "model/picture_files.h"
 #include "model/random.h"
@@ -112,6 +113,7 @@ class Application {
   Scheduler scheduler_;
   UniformRandom random_;
   PictureFiles pictures_;
+  CueFiles cues_;
   std::vector<std::unique_ptr<Window>> windows_;
   std::unordered_map<std::type_index, Window*> byType_;
   std::uint64_t openCounter_ = 0;

@@ -2,10 +2,12 @@
 // What the game asks of the machine it runs on: message boxes, sound, time, and its own
 // files. The game never reaches the machine any other way.
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "model/file_content.h"
+#include "model/wav.h"
 
 namespace tw {
 
@@ -26,8 +28,8 @@ class Host {
   // no timer ticks meanwhile. A desktop host runs the box's own event loop; a browser host
   // suspends the handler until OK; in scripts the box is answered with OK at once.
   virtual void showMessage(const std::string& text) = 0;
-  // In the background; a new sound replaces the one playing; a missing file is silent.
-  virtual void playSound(const std::string& path) = 0;
+  // In the background; a new cue replaces the one playing; none only stops it.
+  virtual void playSound(std::shared_ptr<const Pcm> cue) = 0;
   // Milliseconds since midnight, given the scheduler's clock.
   virtual std::int64_t timeOfDayMs(std::int64_t now) = 0;
   // One line of `text` in the game's face for `font`: auto-sized labels grow to its width.

@@ -29,7 +29,8 @@
 #include <vector>
 
 #include "frontends/headless/headless_host.h"
-#include "frontends/openal/sound_player.h"
+#include "frontends/openal/cue_output.h"
+#include "model/cue_files.h"
 
 namespace tw::test {
 namespace {
@@ -58,13 +59,14 @@ double steadyMs() {
 // its moment printed.
 void playPlan(const QString& text) {
   QEventLoop loop;
-  SoundPlayer player(cueFiles());
+  CueFiles cues;
+  CueOutput player;
   double last = 0;
   for (const QString& line : text.split('\n', Qt::SkipEmptyParts)) {
     const double at = line.section(' ', 0, 0).toDouble();
-    QTimer::singleShot(int(at), Qt::PreciseTimer, &loop, [&player, path = line.section(' ', 1).toStdString()] {
+    QTimer::singleShot(int(at), Qt::PreciseTimer, &loop, [&, path = line.section(' ', 1).toStdString()] {
       std::cout << "played " << QByteArray::number(steadyMs(), 'f', 3).toStdString() << std::endl;
-      player.play(path);
+      player.play(cues.cue(cueFiles(), path));
     });
     last = std::max(last, at);
   }

@@ -25,7 +25,7 @@ class HeadlessHost : public DesktopHost {
       : DesktopHost(programDir), day_(timeOfDaySeconds) {}
 
   void showMessage(const std::string&) override {}
-  void playSound(const std::string&) override {}
+  void playSound(std::shared_ptr<const Pcm>) override {}
   std::int64_t timeOfDayMs(std::int64_t now) override { return day_.timeOfDayMs(now); }
   TextSize measureText(const Font& font, const std::string& text) override { return evenFaceSize(font, text); }
 

@@ -97,7 +97,7 @@ void QtHost::showMessage(const std::string& text) {
   midend_->placeGone(&box);
 }
 
-void QtHost::playSound(const std::string& path) { sound_.play(path); }
+void QtHost::playSound(std::shared_ptr<const Pcm> cue) { sound_.play(std::move(cue)); }
 
 std::int64_t QtHost::timeOfDayMs(std::int64_t now) {
   if (mode_ == Mode::Script) return virtualDay_.timeOfDayMs(now);

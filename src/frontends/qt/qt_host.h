@@ -17,7 +17,7 @@
 #include "frontends/headless/headless_host.h"
 #include "system/desktop_host.h"
 #include "frontends/qt/element_painter.h"
-#include "frontends/openal/sound_player.h"
+#include "frontends/openal/cue_output.h"
 #include "frontends/qt/keyboard.h"
 #include "midend/midend.h"
 
@@ -42,7 +42,7 @@ class QtHost : public DesktopHost {
   Midend& midend() { return *midend_; }
 
   void showMessage(const std::string& text) override;
-  void playSound(const std::string& path) override;
+  void playSound(std::shared_ptr<const Pcm> cue) override;
   std::int64_t timeOfDayMs(std::int64_t now) override;
   void refresh() override;
   void raise(Window& window) override;
@@ -71,7 +71,7 @@ class QtHost : public DesktopHost {
   // The wall clock of a played game: one single-shot timer set to the next due moment.
   QElapsedTimer started_;
   QTimer clock_;
-  SoundPlayer sound_{*this};
+  CueOutput sound_;
   PictureCache pictures_;
   std::map<const Window*, WindowView*> views_;
   std::vector<QPointer<WindowView>> retired_;  // closed, waiting for the event loop to delete them
