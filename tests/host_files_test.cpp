@@ -7,6 +7,7 @@
 #include <map>
 
 #include "app/session.h"
+#include "midend/fonts.h"
 #include "model/cue_files.h"
 #include "model/host.h"
 #include "persistence/save_file.h"
@@ -32,6 +33,7 @@ class MemoryHost : public Host {
   void showMessage(const std::string&) override {}
   void playSound(std::shared_ptr<const Pcm> cue) override { played.push_back(std::move(cue)); }
   std::int64_t timeOfDayMs(std::int64_t now) override { return now; }
+  TextSize measureText(const Font& font, const std::string& text) override { return evenFaceSize(font, text); }
 
   const std::string& programFolder() const override { return folder_; }
   FileContent readProgramFile(const std::string& path, std::size_t cap) override {

@@ -17,6 +17,7 @@ struct Font {
   Interned family = "Arial Black";
   float points = 12.0f;
   int weight = 900;
+  bool operator==(const Font&) const = default;
 };
 
 // How far an element's place or size may reach, in twips, either way: far beyond any window,

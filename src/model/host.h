@@ -12,6 +12,13 @@
 namespace tw {
 
 class Window;
+struct Font;
+
+// A line of text as a face sets it, in logical pixels.
+struct TextSize {
+  int width = 0;
+  int height = 0;
+};
 
 class Host {
  public:
@@ -25,6 +32,8 @@ class Host {
   virtual void playSound(std::shared_ptr<const Pcm> cue) = 0;
   // Milliseconds since midnight, given the scheduler's clock.
   virtual std::int64_t timeOfDayMs(std::int64_t now) = 0;
+  // One line of `text` in the game's face for `font`: auto-sized labels grow to its width.
+  virtual TextSize measureText(const Font& font, const std::string& text) = 0;
 
   // The folder holding Plane/: the pictures and cues.
   virtual const std::string& programFolder() const = 0;

@@ -9,7 +9,7 @@
 
 #include "autopilot/autopilot.h"
 #include "model/field.h"
-#include "frontends/qt/text_positions.h"
+#include "midend/text_positions.h"
 #include "qt_game.h"
 #include "../test_support.h"
 

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "midend/fonts.h"
 #include "system/desktop_host.h"
 
 namespace tw {
@@ -26,6 +27,7 @@ class HeadlessHost : public DesktopHost {
   void showMessage(const std::string&) override {}
   void playSound(std::shared_ptr<const Pcm>) override {}
   std::int64_t timeOfDayMs(std::int64_t now) override { return day_.timeOfDayMs(now); }
+  TextSize measureText(const Font& font, const std::string& text) override { return evenFaceSize(font, text); }
 
  private:
   VirtualDay day_;

@@ -193,6 +193,11 @@ bool QtHost::screenshot(Window& window, const std::string& file) {
   return out.commit();
 }
 
+TextSize QtHost::measureText(const Font& font, const std::string& text) {
+  const QFontMetrics metrics(gameFont(font));
+  return {metrics.horizontalAdvance(shownText(text)), metrics.height()};
+}
+
 WindowView* QtHost::viewOf(const Window& window) const {
   const auto it = views_.find(&window);
   return it == views_.end() ? nullptr : it->second;

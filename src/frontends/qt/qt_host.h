@@ -47,6 +47,7 @@ class QtHost : public DesktopHost {
   void refresh() override;
   void raise(Window& window) override;
   bool screenshot(Window& window, const std::string& file) override;
+  TextSize measureText(const Font& font, const std::string& text) override;
 
   WindowView* viewOf(const Window& window) const;
   // The window manager's frame around a window, once a window has shown it.

@@ -7,8 +7,8 @@
 #include "frontends/qt/element_painter.h"
 #include "frontends/qt/keyboard.h"
 #include "frontends/qt/qt_host.h"
-#include "frontends/qt/text_positions.h"
 #include "frontends/qt/window_view.h"
+#include "midend/text_positions.h"
 #include "model/window.h"
 
 namespace tw {
@@ -28,19 +28,19 @@ void darkenScrollBar(QScrollBar& bar, Rgb background) {
 
 }  // namespace
 
-TextBoxView::TextBoxView(QWidget* parent, QtHost& host, Window& window, Element& element)
-    : QPlainTextEdit(parent), host_(host), window_(window), element_(element) {
+TextBoxView::TextBoxView(QWidget* parent, QtHost& host, Window& window, const DrawItem& box)
+    : QPlainTextEdit(parent), host_(host), window_(window), element_(*box.element) {
   setFrameShape(QFrame::NoFrame);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  setVerticalScrollBarPolicy(element.scrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-  if (element.scrollBar) darkenScrollBar(*verticalScrollBar(), element.backColor);
-  setLineWrapMode(element.multiLine ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
-  setReadOnly(element.readOnly);
+  setVerticalScrollBarPolicy(box.scrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+  if (box.scrollBar) darkenScrollBar(*verticalScrollBar(), box.back);
+  setLineWrapMode(box.multiLine ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+  setReadOnly(box.readOnly);
   setCursorWidth(0);  // the caret is the game's own block, painted below
   // Read-only, but the player can still place the insertion point with a click. Not with keys,
   // which are the game's: a box the keys may move through draws the toolkit's caret as well,
   // and on a screen scaled by a fraction its zero width still shows a pixel below the block.
-  if (element.readOnly) setTextInteractionFlags(Qt::TextSelectableByMouse);
+  if (box.readOnly) setTextInteractionFlags(Qt::TextSelectableByMouse);
   connect(this, &QPlainTextEdit::textChanged, this, [this] {
     if (!following_ && !forgotten_) playerEdited();
   });
@@ -48,22 +48,20 @@ TextBoxView::TextBoxView(QWidget* parent, QtHost& host, Window& window, Element&
     viewport()->update();  // the block is wider than the toolkit's own caret repaint
     if (following_ || forgotten_) return;
     window_.setSelStart(element_, storedPosition(element_.text, textCursor().position()));
-    shownSelStart_ = element_.selStart;
+    shownCaret_ = textCursor().position();
   });
 }
 
-void TextBoxView::follow() {
+void TextBoxView::follow(const DrawItem& box) {
   following_ = true;
-  setGeometry(pixelRect(element_));
-  setVisible(element_.shown());
+  setGeometry(toQRect(box.area));
+  setVisible(true);
   // Only what changed: the log follows its element every frame.
-  const Font& font = element_.font;
-  if (font.family != followedFont_.family || font.points != followedFont_.points ||
-      font.weight != followedFont_.weight) {
-    followedFont_ = font;
-    setFont(gameFont(font));
+  if (box.font != followedFont_) {
+    followedFont_ = box.font;
+    setFont(gameFont(box.font));
   }
-  const std::pair colours{element_.backColor, element_.foreColor};
+  const std::pair colours{box.back, box.colour};
   if (colours != followedColours_) {
     followedColours_ = colours;
     QPalette palette = this->palette();
@@ -71,14 +69,14 @@ void TextBoxView::follow() {
     palette.setColor(QPalette::Text, QColor(static_cast<QRgb>(colours.second)));
     setPalette(palette);
   }
-  followText();
+  followText(box);
   // A new font, text or insertion point repaints the caret's line by itself.
-  const QSize caret(element_.caretWidth, element_.caretHeight);
+  const QSize caret(box.caret.width, box.caret.height);
   if (caret != followedCaret_) {
     followedCaret_ = caret;
     viewport()->update();
   }
-  if (window_.focus() == &element_ && !hasFocus()) setFocus(Qt::OtherFocusReason);
+  if (box.caret.shown && !hasFocus()) setFocus(Qt::OtherFocusReason);
   following_ = false;
 }
 
@@ -87,17 +85,17 @@ void TextBoxView::forget() {
   hide();
 }
 
-void TextBoxView::followText() {
-  const bool changed = element_.text != followedText_;
+void TextBoxView::followText(const DrawItem& box) {
+  const bool changed = box.text != followedText_;
   if (changed) {
-    followedText_ = element_.text;
+    followedText_ = box.text;
     setPlainText(shownText(followedText_));
   }
-  if (changed || element_.selStart != shownSelStart_) {
-    shownSelStart_ = element_.selStart;
+  if (changed || box.caret.at != shownCaret_) {
+    shownCaret_ = box.caret.at;
     QTextCursor cursor = textCursor();
     const int last = document()->characterCount() - 1;
-    cursor.setPosition(std::clamp(shownPosition(followedText_, element_.selStart), 0, std::max(0, last)));
+    cursor.setPosition(std::clamp(shownCaret_, 0, std::max(0, last)));
     setTextCursor(cursor);
     ensureCursorVisible();
   }
@@ -110,9 +108,8 @@ void TextBoxView::playerEdited() {
 }
 
 QSize TextBoxView::caretSize() const {
-  // A width of 0 is the platform's thin caret; a height of 0 is the line's.
-  return QSize(element_.caretWidth > 0 ? element_.caretWidth : 1,
-               element_.caretHeight > 0 ? element_.caretHeight : QPlainTextEdit::cursorRect().height());
+  return QSize(followedCaret_.width(),
+               followedCaret_.height() > 0 ? followedCaret_.height() : QPlainTextEdit::cursorRect().height());
 }
 
 QRect TextBoxView::caretRect() const {

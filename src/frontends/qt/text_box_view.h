@@ -6,6 +6,7 @@
 #include <string>
 #include <utility>
 
+#include "midend/display_list.h"
 #include "model/element.h"
 
 namespace tw {
@@ -17,10 +18,10 @@ class TextBoxView : public QPlainTextEdit {
   Q_OBJECT
 
  public:
-  TextBoxView(QWidget* parent, QtHost& host, Window& window, Element& element);
+  TextBoxView(QWidget* parent, QtHost& host, Window& window, const DrawItem& box);
 
-  // Takes over the element's place, look, text, insertion point and caret width.
-  void follow();
+  // Takes over the box's place, look, text, insertion point and caret as the display list has them.
+  void follow(const DrawItem& box);
   // The element is gone with its window: from now on the widget only waits to be deleted.
   void forget();
   // Where the caret stands in the viewport, at the element's caret size.
@@ -35,7 +36,7 @@ class TextBoxView : public QPlainTextEdit {
   bool event(QEvent* event) override;
 
  private:
-  void followText();
+  void followText(const DrawItem& box);
   QSize caretSize() const;
   void playerEdited();
 
@@ -43,11 +44,11 @@ class TextBoxView : public QPlainTextEdit {
   Window& window_;
   Element& element_;
   // What the widget last took over from its element.
-  QSize followedCaret_;  // the element's caret width and height
+  QSize followedCaret_;  // the block's width and height; a height of 0 is the line's
   Font followedFont_{"", 0.0f, 0};
   std::optional<std::pair<Rgb, Rgb>> followedColours_;  // background, text
   std::string followedText_;
-  int shownSelStart_ = -1;
+  int shownCaret_ = -1;  // shown position of the insertion point
   bool following_ = false;
   bool forgotten_ = false;
 };

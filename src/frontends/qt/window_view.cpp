@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QWindow>
+#include <algorithm>
 
 #include "frontends/qt/keyboard.h"
 #include "frontends/qt/qt_host.h"
@@ -82,10 +83,10 @@ void WindowView::follow() {
   if (this->size() != size || minimumSize() != size) setFixedSize(size);
   const QString caption = QString::fromStdString(window_.caption);
   if (windowTitle() != caption) setWindowTitle(caption);
+  // Only what changed: the sweep lines' strips, a plane that moved, a label's new text.
+  const QRegion changed = takeChanges();
   followTextBoxes();
   if (!window_.enabled) unsetCursor();
-  // Only what changed: the sweep lines' strips, a plane that moved, a label's new text.
-  const QRegion changed = damage_.since(window_);
   if (changed.isEmpty()) return;
   // At once, while the changes just taken over are the latest.
   repaintingChanges_ = true;
@@ -93,12 +94,24 @@ void WindowView::follow() {
   repaintingChanges_ = false;
 }
 
+QRegion WindowView::takeChanges() {
+  QRegion changed;
+  for (const PixelRect& part : display_.update(window_, host_)) changed += toQRect(part);
+  return changed;
+}
+
 void WindowView::followTextBoxes() {
-  for (const auto& e : window_.elements()) {
-    if (e->kind != ElementKind::TextBox) continue;
-    auto& box = textBoxes_[e.get()];
-    if (box == nullptr) box = new TextBoxView(this, host_, window_, *e);
-    box->follow();
+  // The text boxes of the list show; any other is hidden.
+  listedBoxes_.clear();
+  for (const DrawItem& item : display_.list().items()) {
+    if (item.kind != DrawKind::TextBox) continue;
+    listedBoxes_.push_back(item.element);
+    auto& box = textBoxes_[item.element];
+    if (box == nullptr) box = new TextBoxView(this, host_, window_, item);
+    box->follow(item);
+  }
+  for (auto& [element, box] : textBoxes_) {
+    if (std::find(listedBoxes_.begin(), listedBoxes_.end(), element) == listedBoxes_.end()) box->hide();
   }
 }
 
@@ -122,12 +135,12 @@ void WindowView::paintEvent(QPaintEvent* event) {
   // A paint the window system asks for (a window being exposed) may come before the view has
   // taken over the latest changes: what it cannot draw over now is drawn again at once.
   if (!forgotten_ && !repaintingChanges_) {
-    const QRegion missed = damage_.since(window_);
+    const QRegion missed = takeChanges();
     if (!missed.isEmpty()) update(missed);
   }
   QPainter painter(this);
   painter.fillRect(event->rect(), Qt::black);
-  if (!forgotten_) paintWindow(painter, window_, pictures_, event->region());
+  if (!forgotten_) paintDisplayList(painter, display_.list(), pictures_, event->region());
 }
 
 void WindowView::mousePressEvent(QMouseEvent* event) {

@@ -7,10 +7,11 @@
 #include <QWidget>
 #include <cstdint>
 #include <map>
+#include <vector>
 
-#include "frontends/qt/damage.h"
 #include "frontends/qt/element_painter.h"
 #include "midend/midend.h"
+#include "midend/window_display.h"
 
 namespace tw {
 
@@ -52,6 +53,8 @@ class WindowView : public QWidget {
   void changeEvent(QEvent* event) override;
 
  private:
+  // Takes over the window's changes: the parts of the view to repaint.
+  QRegion takeChanges();
   void followTextBoxes();
   void centreOnScreen();
 
@@ -64,7 +67,8 @@ class WindowView : public QWidget {
   bool repaintingChanges_ = false;  // painting what follow() has just found changed
   bool framed_ = false;  // the window manager's frame is known
   std::map<const Element*, TextBoxView*> textBoxes_;
-  Damage damage_;
+  std::vector<const Element*> listedBoxes_;  // kept from frame to frame
+  WindowDisplay display_;
 };
 
 }  // namespace tw

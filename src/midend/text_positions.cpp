@@ -1,4 +1,6 @@
-#include "frontends/qt/text_positions.h"
+#include "midend/text_positions.h"
+
+#include <utility>
 
 namespace tw {
 
@@ -21,32 +23,28 @@ Step stepAt(const std::string& text, std::size_t i) {
   return {1, 1, 1};
 }
 
-}  // namespace
-
-int shownPosition(const std::string& text, int characters) {
-  int shown = 0;
+// Stored characters and shown units up to where `reached` first holds, or the text's end.
+template <typename Reached>
+std::pair<int, int> walk(const std::string& text, Reached reached) {
   int stored = 0;
-  std::size_t i = 0;
-  while (i < text.size() && stored < characters) {
+  int shown = 0;
+  for (std::size_t i = 0; i < text.size() && !reached(stored, shown);) {
     const Step s = stepAt(text, i);
     i += static_cast<std::size_t>(s.bytes);
     stored += s.characters;
     shown += s.units;
   }
-  return shown;
+  return {stored, shown};
+}
+
+}  // namespace
+
+int shownPosition(const std::string& text, int characters) {
+  return walk(text, [characters](int stored, int) { return stored >= characters; }).second;
 }
 
 int storedPosition(const std::string& text, int shown) {
-  int units = 0;
-  int stored = 0;
-  std::size_t i = 0;
-  while (i < text.size() && units < shown) {
-    const Step s = stepAt(text, i);
-    i += static_cast<std::size_t>(s.bytes);
-    stored += s.characters;
-    units += s.units;
-  }
-  return stored;
+  return walk(text, [shown](int, int units) { return units >= shown; }).first;
 }
 
 }  // namespace tw
