@@ -2,12 +2,10 @@
 
 #include <ostream>
 
-#include "app/preferences.h"
 #include "app/session.h"
-#include "autopilot/autopilot.h"
-#include "game/game_windows.h"
 #include "model/application.h"
 #include "frontends/headless/headless_host.h"
+#include "midend/midend.h"
 
 namespace tw {
 
@@ -20,9 +18,7 @@ int runHeadlessDemo(const CommandLine& options, std::ostream& out, std::ostream&
     out << line << '\n';
     if (line.starts_with(kMessage)) lastMessage = line.substr(kMessage.size());
   });
-  keepMuteChoice(app, err);
-  addGameWindows(app);
-  startGame(app);
+  openGame(app, err);
 
   Autopilot pilot(app, options.level);
   int played = 0;
@@ -48,6 +44,11 @@ int runHeadlessDemo(const CommandLine& options, std::ostream& out, std::ostream&
   out << "exit\n";
   out.flush();
   return 0;
+}
+
+WindowedDemo::WindowedDemo(Application& app, Midend& midend, int firstLevel) : pilot_(app, firstLevel) {
+  app.setQuietHook([this] { pilot_.act(); });
+  midend.startDemo([&app] { app.setQuietHook(nullptr); });
 }
 
 }  // namespace tw

@@ -15,6 +15,12 @@ AppOptions appOptionsFor(const CommandLine& options, Host& host) {
   return {options.timerResolution, options.mute || savedMute(host)};
 }
 
+void openGame(Application& app, std::ostream& err) {
+  keepMuteChoice(app, err);
+  addGameWindows(app);
+  startGame(app);
+}
+
 int runScriptFile(Application& app, const std::string& file, std::ostream& out, std::ostream& err) {
   std::ifstream in;
   if (file != "-") {
@@ -29,9 +35,7 @@ int runScriptFile(Application& app, const std::string& file, std::ostream& out, 
 
 int runScriptStream(Application& app, std::istream& script, std::ostream& out, std::ostream& err) {
   app.setEventSink([&out](const std::string& line) { out << line << '\n'; });
-  keepMuteChoice(app, err);
-  addGameWindows(app);
-  startGame(app);
+  openGame(app, err);
   ScriptRunner runner(app, out, err);
   const int status = runner.run(script);
   out.flush();

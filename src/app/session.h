@@ -11,6 +11,9 @@ namespace tw {
 // The timer resolution and the mute: --mute, or the player's last choice as `host` kept it.
 AppOptions appOptionsFor(const CommandLine& options, Host& host);
 
+// Opens the game screen at time 0, keeping from now on every mute the player chooses.
+void openGame(Application& app, std::ostream& err);
+
 // Opens the game screen at time 0 and runs the script file ("-" is standard input) against it,
 // printing every event. Returns the exit status.
 int runScriptFile(Application& app, const std::string& file, std::ostream& out, std::ostream& err);

@@ -4,12 +4,15 @@
 
 #include "model/application.h"
 #include "model/hit_test.h"
+#include "model/window.h"
 
 namespace tw {
 
 namespace {
 // Nobody is there in the demo to close a message box.
 constexpr int kDemoMessageMs = 2000;
+// One display frame of the wall clock.
+constexpr std::int64_t kScriptRepaintMs = 16;
 }  // namespace
 
 bool programEnded(const Application& app) { return app.openWindows().empty(); }
@@ -122,5 +125,30 @@ void Midend::minimize(Window& window) {
 void Midend::advance(std::int64_t now) { app_.runDue(now); }
 
 std::optional<std::int64_t> Midend::nextDue() const { return app_.scheduler().nextDue(); }
+
+WindowChanges Midend::followWindows() {
+  WindowChanges changes;
+  std::erase_if(shown_, [&changes](const auto& shown) {
+    const bool gone = !shown.first->isOpen() || shown.first->openSequence() != shown.second;
+    if (gone) changes.closed.push_back(shown.first);
+    return gone;
+  });
+  const auto isShown = [this](const Window* w) {
+    return std::any_of(shown_.begin(), shown_.end(), [w](const auto& shown) { return shown.first == w; });
+  };
+  for (Window* window : app_.openWindows()) {
+    if (isShown(window)) continue;
+    const Window* owner = app_.findWindow(window->keptInFrontOf);
+    changes.opened.push_back({window, isShown(owner) ? owner : nullptr});
+    shown_.emplace_back(window, window->openSequence());
+  }
+  return changes;
+}
+
+bool Midend::scriptRepaintDue(std::int64_t wallMs) {
+  if (scriptRepainted_ && wallMs - *scriptRepainted_ < kScriptRepaintMs) return false;
+  scriptRepainted_ = wallMs;
+  return true;
+}
 
 }  // namespace tw

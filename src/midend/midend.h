@@ -30,6 +30,17 @@ struct Hover {
 // The last window has closed: the program ends.
 bool programEnded(const Application& app);
 
+// The windows that opened and closed since the front end last asked: one view per opening.
+struct WindowChanges {
+  struct Opened {
+    Window* window;
+    const Window* inFrontOf;  // the window a dialog is kept in front of; none for the others
+  };
+  // Views to drop: windows closed, or reopened since (those are among `opened` again).
+  std::vector<const Window*> closed;
+  std::vector<Opened> opened;  // in opening order
+};
+
 class Midend {
  public:
   // Milliseconds since the game started, on the wall clock.
@@ -77,6 +88,11 @@ class Midend {
   // box holds the clock.
   std::optional<std::int64_t> nextDue() const;
   bool ended() const { return programEnded(app_); }
+  // Drop the views of `closed` first, then make those of `opened`.
+  WindowChanges followWindows();
+  // A script settles after every tick, far more often than a screen shows: true when its
+  // windows should repaint at `wallMs` (any steady clock's milliseconds), once a frame at most.
+  bool scriptRepaintDue(std::int64_t wallMs);
 
  private:
   // The gate every input passes, then the end of the demo and the clock's catch-up; the
@@ -92,6 +108,8 @@ class Midend {
   Element* pressed_ = nullptr;  // under the pointer when the left button went down
   std::uint64_t pressedIn_ = 0;  // the opening of its window
   std::vector<std::pair<KeyCode, const void*>> keysDown_;  // each held key and where it went down
+  std::vector<std::pair<const Window*, std::uint64_t>> shown_;
+  std::optional<std::int64_t> scriptRepainted_;  // when the script's windows last repainted  // each window the front end shows, and its opening
 };
 
 }  // namespace tw

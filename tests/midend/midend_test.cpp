@@ -1,6 +1,9 @@
 // The player's input through the midend, with no display: what a click is, what the pointer
 // offers, where a key acts, what typing may change, when input is taken, and the demo's end.
 #include <optional>
+#include <vector>
+
+#include "app/demo.h"
 
 #include "test_front_end.h"
 
@@ -11,6 +14,7 @@ using MidendPointer = GameTest;
 using MidendKeys = GameTest;
 using MidendInput = GameTest;
 using MidendTime = GameTest;
+using MidendWindows = GameTest;
 
 TEST_F(MidendPointer, AClickIsALeftPressAndReleaseOnTheSameElement) {
   TestFrontEnd fe;
@@ -246,6 +250,75 @@ TEST_F(MidendTime, AnyPressOrKeyEndsTheDemoAndItsBoxesThenWaitForThePlayer) {
     }
     EXPECT_TRUE(ended) << touch;
     EXPECT_EQ(fe.midend().messageCloses(), std::nullopt) << touch;
+  }
+}
+
+TEST_F(MidendWindows, OneViewPerOpeningAndDialogsStayInFrontOfTheirOwner) {
+  TestFrontEnd fe;
+  Window& game = fe.form1();
+  Window& menu = fe.window("Form2");
+  Window& help = fe.window("Form4");
+  using Opened = std::vector<std::pair<const Window*, const Window*>>;
+  using Closed = std::vector<const Window*>;
+  const auto follow = [&fe](Opened& opened, Closed& closed) {
+    const WindowChanges changes = fe.midend().followWindows();
+    opened.clear();
+    for (const auto& [window, inFrontOf] : changes.opened) opened.emplace_back(window, inFrontOf);
+    closed = changes.closed;
+  };
+  Opened opened;
+  Closed closed;
+  follow(opened, closed);
+  EXPECT_EQ(opened, (Opened{{&game, nullptr}}));
+  EXPECT_TRUE(closed.empty());
+  // Nothing since.
+  follow(opened, closed);
+  EXPECT_TRUE(opened.empty() && closed.empty());
+  // The game screen closes to the menu; the help dialog stays in front of the menu.
+  fe.midend().closeBox(game);
+  fe.app().open(help);
+  follow(opened, closed);
+  EXPECT_EQ(closed, Closed{&game});
+  EXPECT_EQ(opened, (Opened{{&menu, nullptr}, {&help, &menu}}));
+  // Closed and opened again between two looks: the old view goes, a new one comes.
+  fe.app().close(help);
+  fe.app().open(help);
+  follow(opened, closed);
+  EXPECT_EQ(closed, Closed{&help});
+  EXPECT_EQ(opened, (Opened{{&help, &menu}}));
+  // Opening an open window makes no second view.
+  fe.app().open(menu);
+  follow(opened, closed);
+  EXPECT_TRUE(opened.empty() && closed.empty());
+}
+
+TEST_F(MidendWindows, AScriptsWindowsRepaintOnceAFrameOfTheWallClock) {
+  TestFrontEnd fe(false);
+  EXPECT_TRUE(fe.midend().scriptRepaintDue(1000));
+  EXPECT_FALSE(fe.midend().scriptRepaintDue(1000));
+  EXPECT_FALSE(fe.midend().scriptRepaintDue(1015));
+  EXPECT_TRUE(fe.midend().scriptRepaintDue(1016));
+  EXPECT_FALSE(fe.midend().scriptRepaintDue(1031));
+  EXPECT_TRUE(fe.midend().scriptRepaintDue(1100));
+}
+
+TEST_F(MidendTime, TheWindowedDemoPlaysUntilThePlayersFirstPress) {
+  TestFrontEnd fe;
+  std::optional<WindowedDemo> demo;
+  demo.emplace(fe.app(), fe.midend(), 1);
+  EXPECT_EQ(fe.midend().messageCloses(), 2000);
+  // The autopilot takes the planes, with nobody at the mouse.
+  Form1& f = fe.form1();
+  const std::string before = f.CL->text;
+  for (int s = 0; s < 120 && f.CL->text == before; ++s) fe.wait(1000);
+  ASSERT_NE(f.CL->text, before) << "the autopilot took no plane";
+  // The player's press hands the game over: nobody takes a plane now.
+  fe.press(f, {1, 1}, Button::Other);
+  EXPECT_EQ(fe.midend().messageCloses(), std::nullopt);
+  const std::string handedOver = f.CL->text;
+  for (int s = 0; s < 60 && f.isOpen(); ++s) {
+    EXPECT_EQ(f.CL->text, handedOver);
+    fe.wait(1000);
   }
 }
 

@@ -1,7 +1,7 @@
 // The demo in the real windows: the autopilot plays until the player touches the game.
 #include <gtest/gtest.h>
 
-#include "autopilot/autopilot.h"
+#include "app/demo.h"
 #include "levels/form3.h"
 #include "qt_game.h"
 
@@ -12,9 +12,7 @@ using QtDemo = GameTest;
 
 TEST_F(QtDemo, PlaysALevelAndEndsAtThePlayersClick) {
   QtGame game(QtHost::Mode::Play);
-  Autopilot pilot(game.app(), 1);
-  game.app().setQuietHook([&pilot] { pilot.act(); });
-  game.host().midend().startDemo([&game] { game.app().setQuietHook(nullptr); });
+  WindowedDemo demo(game.app(), game.host().midend(), 1);
   Form3& next = game.app().form<Form3>();
   // Ahead of the wall clock, so a level takes no real minutes.
   for (std::int64_t t = 0; t < 600'000 && !next.isOpen(); t += 1000) game.app().advanceTo(t);

@@ -7,7 +7,7 @@
 #include <QTextOption>
 #include <algorithm>
 
-#include "system/file_reader.h"
+#include "model/host.h"
 #include "midend/fonts.h"
 
 namespace tw {
@@ -99,14 +99,6 @@ void paintItem(QPainter& p, const DrawItem& item, PictureCache& pictures) {
   }
 }
 
-// A file goes through the game's own reader, which took it as a picture before.
-QImage loadImage(const DrawItem& picture, const QString& key) {
-  if (picture.designPicture) return QImage(key);
-  const FileContent file = readFileCapped(picture.picture, kPictureFileBytes);
-  const auto* bytes = reinterpret_cast<const uchar*>(file.bytes.data());
-  return QImage::fromData(bytes, static_cast<int>(file.bytes.size()), "JPEG");
-}
-
 }  // namespace
 
 QRect toQRect(const PixelRect& r) { return QRect(r.left, r.top, r.width, r.height); }
@@ -135,8 +127,16 @@ const QImage& PictureCache::imageFor(const DrawItem& picture) {
   const QString name = QString::fromStdString(picture.picture);
   const QString key = picture.designPicture ? ":/design/" + name + ".png" : name;
   auto it = images_.find(key);
-  if (it == images_.end()) it = images_.insert(key, loadImage(picture, key));
+  if (it == images_.end()) it = images_.insert(key, load(picture, key));
   return *it;
+}
+
+QImage PictureCache::load(const DrawItem& picture, const QString& key) {
+  if (picture.designPicture) return QImage(key);
+  // Through the host, which took the file as a picture before.
+  const FileContent file = host_.readProgramFile(picture.picture, kPictureFileBytes);
+  const auto* bytes = reinterpret_cast<const uchar*>(file.bytes.data());
+  return QImage::fromData(bytes, static_cast<int>(file.bytes.size()), "JPEG");
 }
 
 const QImage& PictureCache::scaledTo(const QImage& image, QSize pixels) {

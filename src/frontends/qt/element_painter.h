@@ -17,6 +17,7 @@ class QPainter;
 
 namespace tw {
 
+class Host;
 class Window;
 
 // A rectangle of the midend's, for the toolkit.
@@ -31,12 +32,16 @@ QFont gameFont(const Font& font);
 // Pictures loaded from files, once per path; design pictures from the resources.
 class PictureCache {
  public:
+  explicit PictureCache(Host& host) : host_(host) {}
   const QImage& imageFor(const DrawItem& picture);
   // `image` smoothed to `pixels` device pixels, made once per size: the pictures are drawn
   // larger than they are shown, so that they stay sharp on a scaled screen.
   const QImage& scaledTo(const QImage& image, QSize pixels);
 
  private:
+  QImage load(const DrawItem& picture, const QString& key);
+
+  Host& host_;
   QHash<QString, QImage> images_;
   std::map<std::tuple<qint64, int, int>, QImage> scaled_;
 };

@@ -18,13 +18,10 @@ static void loadDesignPictures() { Q_INIT_RESOURCE(design); }
 namespace tw {
 
 namespace {
-// How often a scripted run lets the real windows repaint, in wall-clock milliseconds.
-constexpr int kScriptRepaintMs = 16;
 
 const QString kMessageCaption = QStringLiteral("Tarmac Warden");
 
-}  // namespace
-
+// Message boxes are wide enough for their caption to read in full on the frame.
 int messageBoxMinimumWidth(const QFont& font) {
   // The window manager draws the caption in a bold face of its own beside its frame
   // buttons: leave room for a heavy caption and four buttons.
@@ -41,10 +38,11 @@ void makeRoomForCaption(QMessageBox& box) {
                 grid->rowCount(), 0, 1, grid->columnCount());
 }
 
+}  // namespace
+
 QtHost::QtHost(Mode mode, const std::optional<std::string>& programDir, int timeOfDaySeconds)
     : DesktopHost(programDir), mode_(mode), virtualDay_(timeOfDaySeconds) {
   loadDesignPictures();
-  sinceRepaint_.start();
 }
 
 void QtHost::followContentsSoon() {
@@ -67,8 +65,8 @@ QtHost::~QtHost() {
 
 void QtHost::attach(Application& app) {
   app_ = &app;
+  started_.start();
   if (mode_ == Mode::Play) {
-    started_.start();
     midend_.emplace(app, [this] { return started_.elapsed(); });
     clock_.setSingleShot(true);
     clock_.setTimerType(Qt::PreciseTimer);
@@ -107,7 +105,7 @@ std::int64_t QtHost::timeOfDayMs(std::int64_t now) {
 void QtHost::refresh() {
   if (app_ == nullptr || refreshing_) return;
   // A script settles after every tick: its windows catch up only now and then.
-  const bool repaint = mode_ == Mode::Script && sinceRepaint_.elapsed() >= kScriptRepaintMs;
+  const bool repaint = mode_ == Mode::Script && midend_->scriptRepaintDue(started_.elapsed());
   refreshing_ = true;
   midend_->holdInput(true);
   followWindows(repaint);
@@ -120,46 +118,28 @@ void QtHost::refresh() {
   } else if (repaint) {
     // Let the windows show the game as the script goes, but keep the player out of it.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    sinceRepaint_.restart();
   }
 }
 
 void QtHost::followWindows(bool followContents) {
-  for (Window* window : app_->openWindows()) {
-    auto it = views_.find(window);
-    if (it != views_.end() && it->second->openSequence() != window->openSequence()) {
-      retire(it->second);
-      views_.erase(it);
-      it = views_.end();
-    }
-    if (it == views_.end()) {
-      auto* view = new WindowView(*this, *window, pictures_);
-      views_[window] = view;
-      keepInFront(*view);
-      view->show();
-    } else if (followContents) {
-      it->second->follow();
-    }
+  const WindowChanges changes = midend_->followWindows();
+  for (const Window* closed : changes.closed) retire(views_.extract(closed).mapped());
+  for (const auto& [window, inFrontOf] : changes.opened) {
+    auto* view = new WindowView(*this, *window, pictures_);
+    views_[window] = view;
+    if (inFrontOf != nullptr) keepInFront(*view, *viewOf(*inFrontOf));
+    view->show();
   }
-  for (auto it = views_.begin(); it != views_.end();) {
-    if (it->first->isOpen()) {
-      ++it;
-      continue;
-    }
-    retire(it->second);
-    it = views_.erase(it);
-  }
+  if (!followContents) return;
+  for (auto& [window, view] : views_) view->follow();
 }
 
-void QtHost::keepInFront(WindowView& view) {
-  const Window* owner = app_->findWindow(view.window().keptInFrontOf);
-  WindowView* ownerView = owner != nullptr ? viewOf(*owner) : nullptr;
-  if (ownerView == nullptr) return;
+void QtHost::keepInFront(WindowView& view, WindowView& owner) {
   // A transient dialog: the window manager keeps it above its owner, which it cannot hide.
   view.setWindowFlags((view.windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog);
   view.winId();
-  ownerView->winId();
-  view.windowHandle()->setTransientParent(ownerView->windowHandle());
+  owner.winId();
+  view.windowHandle()->setTransientParent(owner.windowHandle());
 }
 
 void QtHost::retire(WindowView* view) {
@@ -167,8 +147,7 @@ void QtHost::retire(WindowView* view) {
   midend_->placeGone(view);
   view->forget();
   view->deleteLater();
-  retired_.erase(std::remove_if(retired_.begin(), retired_.end(), [](const auto& v) { return v.isNull(); }),
-                 retired_.end());
+  std::erase_if(retired_, [](const auto& v) { return v.isNull(); });
   retired_.emplace_back(view);
 }
 

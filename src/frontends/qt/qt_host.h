@@ -2,9 +2,7 @@
 // The host of the real windows: a view per open window, message boxes, sound, pictures,
 // and in play the wall clock.
 #include <QElapsedTimer>
-#include <QFont>
 #include <QMargins>
-#include <QMessageBox>
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
@@ -56,35 +54,29 @@ class QtHost : public DesktopHost {
   bool clockArmed() const { return clock_.isActive(); }
 
  private:
-  // Makes a view for each newly open window and drops those of closed ones; with
-  // `followContents`, the other views take over their windows' changes too.
+  // Makes a view for each opening of a window and drops those of closed ones; with
+  // `followContents`, every view takes over its window's changes too.
   void followWindows(bool followContents);
   void retire(WindowView* view);
   void followContentsSoon();
-  void keepInFront(WindowView& view);
+  void keepInFront(WindowView& view, WindowView& owner);
   void armClock();
 
   Mode mode_;
   VirtualDay virtualDay_;  // the time of day of a scripted run
   Application* app_ = nullptr;
   std::optional<Midend> midend_;
-  // The wall clock of a played game: one single-shot timer set to the next due moment.
-  QElapsedTimer started_;
-  QTimer clock_;
+  QElapsedTimer started_;  // the wall clock, since the game started
+  QTimer clock_;  // in play, one single-shot timer set to the next due moment
   CueOutput sound_;
-  PictureCache pictures_;
+  PictureCache pictures_{*this};
   std::map<const Window*, WindowView*> views_;
   std::vector<QPointer<WindowView>> retired_;  // closed, waiting for the event loop to delete them
   bool refreshing_ = false;
-  QElapsedTimer sinceRepaint_;
   QMargins frameMargins_;
   QObject contentsContext_;  // calls queued to it die with the host
   bool contentsPending_ = false;
   std::optional<KeyGate> keyGate_;
 };
-
-// Message boxes are wide enough for their caption to read in full on the frame.
-int messageBoxMinimumWidth(const QFont& font);
-void makeRoomForCaption(QMessageBox& box);
 
 }  // namespace tw

@@ -107,13 +107,10 @@ void TextBoxView::playerEdited() {
   host_.midend().edit(window_, element_, std::move(text), storedPosition(followedText_, textCursor().position()));
 }
 
-QSize TextBoxView::caretSize() const {
-  return QSize(followedCaret_.width(),
-               followedCaret_.height() > 0 ? followedCaret_.height() : QPlainTextEdit::cursorRect().height());
-}
-
 QRect TextBoxView::caretRect() const {
-  return QRect(QPlainTextEdit::cursorRect().topLeft(), caretSize());
+  const QRect line = cursorRect();
+  const int height = followedCaret_.height() > 0 ? followedCaret_.height() : line.height();
+  return QRect(line.topLeft(), QSize(followedCaret_.width(), height));
 }
 
 void TextBoxView::paintEvent(QPaintEvent* event) {

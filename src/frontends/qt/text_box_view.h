@@ -24,9 +24,6 @@ class TextBoxView : public QPlainTextEdit {
   void follow(const DrawItem& box);
   // The element is gone with its window: from now on the widget only waits to be deleted.
   void forget();
-  // Where the caret stands in the viewport, at the element's caret size.
-  QRect caretRect() const;
-
  protected:
   void paintEvent(QPaintEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
@@ -37,7 +34,8 @@ class TextBoxView : public QPlainTextEdit {
 
  private:
   void followText(const DrawItem& box);
-  QSize caretSize() const;
+  // Where the caret stands in the viewport, at the element's caret size.
+  QRect caretRect() const;
   void playerEdited();
 
   QtHost& host_;

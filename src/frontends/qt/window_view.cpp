@@ -46,7 +46,6 @@ WindowView::WindowView(QtHost& host, Window& window, PictureCache& pictures)
       host_(host),
       window_(window),
       pictures_(pictures),
-      openSequence_(window.openSequence()),
       hand_(handCursor()) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);

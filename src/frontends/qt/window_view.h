@@ -5,7 +5,6 @@
 #include <QIcon>
 #include <QImage>
 #include <QWidget>
-#include <cstdint>
 #include <map>
 #include <vector>
 
@@ -32,8 +31,6 @@ class WindowView : public QWidget {
   WindowView(QtHost& host, Window& window, PictureCache& pictures);
 
   Window& window() const { return window_; }
-  // The opening of the window this view shows; a reopened window gets a new view.
-  std::uint64_t openSequence() const { return openSequence_; }
 
   // Takes over the window's size, caption and text boxes, and repaints.
   void follow();
@@ -61,7 +58,6 @@ class WindowView : public QWidget {
   QtHost& host_;
   Window& window_;
   PictureCache& pictures_;
-  std::uint64_t openSequence_;
   QCursor hand_;
   bool forgotten_ = false;
   bool repaintingChanges_ = false;  // painting what follow() has just found changed
