@@ -81,6 +81,7 @@ class Midend {
   void minimize(Window& window);
   // While the front end follows the game's changes, the events its views make are not the player's.
   void holdInput(bool held) { inputHeld_ = held; }
+  bool inputHeld() const { return inputHeld_; }
 
   // Runs what is due by `now`.
   void advance(std::int64_t now);

@@ -2,8 +2,9 @@
 
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QWidget>
-#include <utility>
+#include <optional>
 
 #include "midend/midend.h"
 
@@ -11,25 +12,17 @@ namespace tw {
 
 namespace {
 
-constexpr std::pair<int, KeyCode> kNamed[] = {
-    {Qt::Key_Up, KeyCode::Up},         {Qt::Key_Down, KeyCode::Down},         {Qt::Key_Left, KeyCode::Left},
-    {Qt::Key_Right, KeyCode::Right},   {Qt::Key_Return, KeyCode::Return},     {Qt::Key_Enter, KeyCode::Enter},
-    {Qt::Key_Space, KeyCode::Space},   {Qt::Key_Tab, KeyCode::Tab},           {Qt::Key_Escape, KeyCode::Escape},
-    {Qt::Key_Delete, KeyCode::Delete}, {Qt::Key_Backspace, KeyCode::Backspace}, {Qt::Key_Insert, KeyCode::Insert},
-    {Qt::Key_Home, KeyCode::Home},     {Qt::Key_End, KeyCode::End},           {Qt::Key_PageUp, KeyCode::PageUp},
-    {Qt::Key_PageDown, KeyCode::PageDown},
-    // A modifier on its own names no key.
-    {Qt::Key_Shift, KeyCode::None},    {Qt::Key_Control, KeyCode::None},      {Qt::Key_Alt, KeyCode::None},
-    {Qt::Key_Meta, KeyCode::None},     {Qt::Key_unknown, KeyCode::None},
-};
-
 KeyCode codeOf(int key) {
-  if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9)) return KeyCode(key);
-  if (key >= Qt::Key_F1 && key <= Qt::Key_F35) return Key::function(key - Qt::Key_F1 + 1).code;
-  for (const auto& [qt, code] : kNamed) {
-    if (key == qt) return code;
+  // A modifier on its own names no key.
+  for (const int modifier : {Qt::Key_Shift, Qt::Key_Control, Qt::Key_Alt, Qt::Key_Meta, Qt::Key_unknown}) {
+    if (key == modifier) return KeyCode::None;
   }
-  return KeyCode::Other;
+  // The game's key names are Qt's own, but for two that Qt shortens.
+  const QString name = key == Qt::Key_Delete   ? QStringLiteral("Delete")
+                       : key == Qt::Key_Insert ? QStringLiteral("Insert")
+                                               : QKeySequence(key).toString(QKeySequence::PortableText);
+  const std::optional<Key> known = parseKey(name.toStdString());
+  return known ? known->code : KeyCode::Other;
 }
 
 }  // namespace
@@ -43,7 +36,6 @@ Key keyOf(const QKeyEvent& event) {
                                       (modifiers & Qt::ShiftModifier ? kShift : 0) |
                                       (modifiers & Qt::AltModifier ? kAlt : 0));
 }
-
 
 KeyGate::KeyGate(Midend& midend) : midend_(midend) { QCoreApplication::instance()->installEventFilter(this); }
 

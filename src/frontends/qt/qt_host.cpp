@@ -64,7 +64,6 @@ QtHost::~QtHost() {
 }
 
 void QtHost::attach(Application& app) {
-  app_ = &app;
   started_.start();
   if (mode_ == Mode::Play) {
     midend_.emplace(app, [this] { return started_.elapsed(); });
@@ -103,14 +102,13 @@ std::int64_t QtHost::timeOfDayMs(std::int64_t now) {
 }
 
 void QtHost::refresh() {
-  if (app_ == nullptr || refreshing_) return;
+  // Not again while the views follow: what they do meanwhile is no news.
+  if (!midend_ || midend_->inputHeld()) return;
   // A script settles after every tick: its windows catch up only now and then.
   const bool repaint = mode_ == Mode::Script && midend_->scriptRepaintDue(started_.elapsed());
-  refreshing_ = true;
   midend_->holdInput(true);
   followWindows(repaint);
   midend_->holdInput(false);
-  refreshing_ = false;
   if (mode_ == Mode::Play) {
     followContentsSoon();
     armClock();
@@ -159,7 +157,7 @@ void QtHost::raise(Window& window) {
 }
 
 bool QtHost::screenshot(Window& window, const std::string& file) {
-  if (viewOf(window) == nullptr && app_ != nullptr) followWindows(false);
+  if (viewOf(window) == nullptr && midend_) followWindows(false);
   WindowView* view = viewOf(window);
   if (view == nullptr) return false;
   // Whole or not at all: a full disk leaves no empty picture behind.

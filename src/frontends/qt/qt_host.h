@@ -64,7 +64,6 @@ class QtHost : public DesktopHost {
 
   Mode mode_;
   VirtualDay virtualDay_;  // the time of day of a scripted run
-  Application* app_ = nullptr;
   std::optional<Midend> midend_;
   QElapsedTimer started_;  // the wall clock, since the game started
   QTimer clock_;  // in play, one single-shot timer set to the next due moment
@@ -72,7 +71,6 @@ class QtHost : public DesktopHost {
   PictureCache pictures_{*this};
   std::map<const Window*, WindowView*> views_;
   std::vector<QPointer<WindowView>> retired_;  // closed, waiting for the event loop to delete them
-  bool refreshing_ = false;
   QMargins frameMargins_;
   QObject contentsContext_;  // calls queued to it die with the host
   bool contentsPending_ = false;
