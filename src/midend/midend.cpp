@@ -151,4 +151,18 @@ bool Midend::scriptRepaintDue(std::int64_t wallMs) {
   return true;
 }
 
+bool Midend::learnFrame(const FrameMargins& frame) {
+  if (frame == frame_) return false;
+  frame_ = frame;
+  return true;
+}
+
+PixelPoint Midend::centredFrame(const PixelRect& screen, int width, int height) const {
+  const int outerWidth = frame_.left + width + frame_.right;
+  const int outerHeight = frame_.top + height + frame_.bottom;
+  // A middle pixel rounds up and to the left, as the toolkits' rectangles do.
+  return {(2 * screen.left + screen.width - 1) / 2 - (outerWidth - 1) / 2,
+          (2 * screen.top + screen.height - 1) / 2 - (outerHeight - 1) / 2};
+}
+
 }  // namespace tw

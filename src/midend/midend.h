@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "midend/pixel_geometry.h"
 #include "model/key.h"
 
 namespace tw {
@@ -29,6 +30,12 @@ struct Hover {
 
 // The last window has closed: the program ends.
 bool programEnded(const Application& app);
+
+// The frame a window manager draws around a window's client area, in pixels.
+struct FrameMargins {
+  int left = 0, top = 0, right = 0, bottom = 0;
+  bool operator==(const FrameMargins&) const = default;
+};
 
 // The windows that opened and closed since the front end last asked: one view per opening.
 struct WindowChanges {
@@ -91,6 +98,12 @@ class Midend {
   bool ended() const { return programEnded(app_); }
   // Drop the views of `closed` first, then make those of `opened`.
   WindowChanges followWindows();
+  // The window manager's frame, as a window on the screen tells it: true when it is news, so
+  // that the window stands centred again by its frame.
+  bool learnFrame(const FrameMargins& frame);
+  // Where the frame of a window of `width` x `height` pixels goes to stand centred in `screen`
+  // (the screen's free area), by the frame learnt so far; before any, there is none.
+  PixelPoint centredFrame(const PixelRect& screen, int width, int height) const;
   // A script settles after every tick, far more often than a screen shows: true when its
   // windows should repaint at `wallMs` (any steady clock's milliseconds), once a frame at most.
   bool scriptRepaintDue(std::int64_t wallMs);
@@ -110,7 +123,8 @@ class Midend {
   std::uint64_t pressedIn_ = 0;  // the opening of its window
   std::vector<std::pair<KeyCode, const void*>> keysDown_;  // each held key and where it went down
   std::vector<std::pair<const Window*, std::uint64_t>> shown_;
-  std::optional<std::int64_t> scriptRepainted_;  // when the script's windows last repainted  // each window the front end shows, and its opening
+  std::optional<std::int64_t> scriptRepainted_;
+  FrameMargins frame_;  // when the script's windows last repainted  // each window the front end shows, and its opening
 };
 
 }  // namespace tw

@@ -292,6 +292,19 @@ TEST_F(MidendWindows, OneViewPerOpeningAndDialogsStayInFrontOfTheirOwner) {
   EXPECT_TRUE(opened.empty() && closed.empty());
 }
 
+TEST_F(MidendWindows, AWindowStandsCentredByTheFrameLearntFromTheFirstOnTheScreen) {
+  TestFrontEnd fe;
+  const PixelRect screen{0, 30, 1920, 1050};  // below a panel
+  // No frame known yet: the client area alone is centred, the odd pixel to the left and top.
+  EXPECT_EQ(fe.midend().centredFrame(screen, 792, 587), (PixelPoint{564, 261}));
+  EXPECT_FALSE(fe.midend().learnFrame({}));
+  EXPECT_TRUE(fe.midend().learnFrame({4, 28, 4, 4}));
+  EXPECT_EQ(fe.midend().centredFrame(screen, 792, 587), (PixelPoint{560, 245}));
+  EXPECT_FALSE(fe.midend().learnFrame({4, 28, 4, 4}));
+  // A second screen to the left of the first.
+  EXPECT_EQ(fe.midend().centredFrame({-1280, 0, 1280, 1024}, 400, 300), (PixelPoint{-843, 346}));
+}
+
 TEST_F(MidendWindows, AScriptsWindowsRepaintOnceAFrameOfTheWallClock) {
   TestFrontEnd fe(false);
   EXPECT_TRUE(fe.midend().scriptRepaintDue(1000));

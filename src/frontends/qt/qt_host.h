@@ -2,7 +2,6 @@
 // The host of the real windows: a view per open window, message boxes, sound, pictures,
 // and in play the wall clock.
 #include <QElapsedTimer>
-#include <QMargins>
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
@@ -48,9 +47,6 @@ class QtHost : public DesktopHost {
   TextSize measureText(const Font& font, const std::string& text) override;
 
   WindowView* viewOf(const Window& window) const;
-  // The window manager's frame around a window, once a window has shown it.
-  QMargins frameMargins() const { return frameMargins_; }
-  void setFrameMargins(QMargins margins) { frameMargins_ = margins; }
   bool clockArmed() const { return clock_.isActive(); }
 
  private:
@@ -71,7 +67,6 @@ class QtHost : public DesktopHost {
   PictureCache pictures_{*this};
   std::map<const Window*, WindowView*> views_;
   std::vector<QPointer<WindowView>> retired_;  // closed, waiting for the event loop to delete them
-  QMargins frameMargins_;
   QObject contentsContext_;  // calls queued to it die with the host
   bool contentsPending_ = false;
   std::optional<KeyGate> keyGate_;

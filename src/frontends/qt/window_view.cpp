@@ -58,22 +58,21 @@ WindowView::WindowView(QtHost& host, Window& window, PictureCache& pictures)
 void WindowView::centreOnScreen() {
   // Before it is shown, a window is placed by its frame, whose size the window manager
   // tells only once a window is on the screen.
-  const QMargins margins = host_.frameMargins();
-  QRect frame(QPoint(0, 0), size().grownBy(margins));
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) frame.moveCenter(screen->availableGeometry().center());
-  move(frame.topLeft());
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect r = screen->availableGeometry();
+    const PixelPoint at = host_.midend().centredFrame({r.x(), r.y(), r.width(), r.height()}, width(), height());
+    move(at.x, at.y);
+  }
 }
 
 void WindowView::moveEvent(QMoveEvent* event) {
   QWidget::moveEvent(event);
   if (framed_ || windowHandle() == nullptr) return;
-  const QMargins margins = windowHandle()->frameMargins();
-  if (margins.isNull()) return;
+  const QMargins m = windowHandle()->frameMargins();
+  if (m.isNull()) return;
   framed_ = true;
   // The first window learns the frame's size on the screen: centre it again by its frame.
-  if (margins == host_.frameMargins()) return;
-  host_.setFrameMargins(margins);
-  centreOnScreen();
+  if (host_.midend().learnFrame({m.left(), m.top(), m.right(), m.bottom()})) centreOnScreen();
 }
 
 void WindowView::follow() {
