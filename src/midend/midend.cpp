@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "midend/text_positions.h"
 #include "model/application.h"
 #include "model/hit_test.h"
 #include "model/window.h"
@@ -107,6 +108,20 @@ void Midend::edit(Window& window, Element& box, std::string text, int selStart) 
     window.setText(box, std::move(text));
     window.setSelStart(box, selStart);
   });
+}
+
+std::string Midend::editShown(Window& window, Element& box, std::string_view shown, int shownAt) {
+  std::string text;
+  for (const char c : shown) {
+    if (c == '\n') text += '\r';
+    text += c;
+  }
+  edit(window, box, text, storedPosition(text, shownAt));
+  return text;
+}
+
+void Midend::placeCaret(Window& window, Element& box, int shownAt) {
+  window.setSelStart(box, storedPosition(box.text, shownAt));
 }
 
 void Midend::focus(Window& window, Element& box) {

@@ -83,6 +83,11 @@ class Midend {
 
   // The player edited a text box: its whole new text and insertion point.
   void edit(Window& window, Element& box, std::string text, int selStart);
+  // The same as a toolkit shows the box (LF line breaks, the insertion point in UTF-16 units):
+  // returns the text as the box stores it, whether or not the edit was taken.
+  std::string editShown(Window& window, Element& box, std::string_view shown, int shownAt);
+  // The player placed the insertion point (shown position) with the pointer.
+  void placeCaret(Window& window, Element& box, int shownAt);
   void focus(Window& window, Element& box);
   void closeBox(Window& window);
   void minimize(Window& window);

@@ -183,6 +183,25 @@ TEST_F(MidendInput, TypingReachesOnlyAShownEnabledWritableBoxInAnEnabledWindow) 
   EXPECT_EQ(box.text, "50009");
 }
 
+TEST_F(MidendInput, AnEditAsTheToolkitShowsItIsStoredWithCrLfAndItsInsertionPointInCharacters) {
+  TestFrontEnd fe;
+  fe.wait(20);
+  Form1& f = fe.form1();
+  Element& box = *f.Vel;
+  box.visible = true;
+  // "é" is one UTF-16 unit and one character, but two bytes.
+  EXPECT_EQ(fe.midend().editShown(f, box, "ab\n\xC3\xA9\nc", 5), "ab\r\n\xC3\xA9\r\nc");
+  EXPECT_EQ(box.text, "ab\r\n\xC3\xA9\r\nc");
+  EXPECT_EQ(box.selStart, 7);
+  // The pointer places the insertion point after "é".
+  fe.midend().placeCaret(f, box, 4);
+  EXPECT_EQ(box.selStart, 5);
+  // Refused in a disabled window, the edit still tells the stored form of the text.
+  f.enabled = false;
+  EXPECT_EQ(fe.midend().editShown(f, box, "x\n", 2), "x\r\n");
+  EXPECT_EQ(box.text, "ab\r\n\xC3\xA9\r\nc");
+}
+
 TEST_F(MidendInput, InputWaitsBehindTheGateThenCatchesTheGameUpToTheClock) {
   TestFrontEnd scripted(false);
   scripted.wait(20);

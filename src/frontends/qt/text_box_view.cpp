@@ -8,8 +8,6 @@
 #include "frontends/qt/keyboard.h"
 #include "frontends/qt/qt_host.h"
 #include "frontends/qt/window_view.h"
-#include "midend/text_positions.h"
-#include "model/window.h"
 
 namespace tw {
 
@@ -42,12 +40,13 @@ TextBoxView::TextBoxView(QWidget* parent, QtHost& host, Window& window, const Dr
   // and on a screen scaled by a fraction its zero width still shows a pixel below the block.
   if (box.readOnly) setTextInteractionFlags(Qt::TextSelectableByMouse);
   connect(this, &QPlainTextEdit::textChanged, this, [this] {
-    if (!following_ && !forgotten_) playerEdited();
+    if (following_ || forgotten_) return;
+    followedText_ = host_.midend().editShown(window_, element_, toPlainText().toStdString(), textCursor().position());
   });
   connect(this, &QPlainTextEdit::cursorPositionChanged, this, [this] {
     viewport()->update();  // the block is wider than the toolkit's own caret repaint
     if (following_ || forgotten_) return;
-    window_.setSelStart(element_, storedPosition(element_.text, textCursor().position()));
+    host_.midend().placeCaret(window_, element_, textCursor().position());
     shownCaret_ = textCursor().position();
   });
 }
@@ -99,12 +98,6 @@ void TextBoxView::followText(const DrawItem& box) {
     setTextCursor(cursor);
     ensureCursorVisible();
   }
-}
-
-void TextBoxView::playerEdited() {
-  std::string text = toPlainText().replace("\n", "\r\n").toStdString();
-  followedText_ = text;
-  host_.midend().edit(window_, element_, std::move(text), storedPosition(followedText_, textCursor().position()));
 }
 
 QRect TextBoxView::caretRect() const {

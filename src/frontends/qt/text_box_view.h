@@ -36,7 +36,6 @@ class TextBoxView : public QPlainTextEdit {
   void followText(const DrawItem& box);
   // Where the caret stands in the viewport, at the element's caret size.
   QRect caretRect() const;
-  void playerEdited();
 
   QtHost& host_;
   Window& window_;
