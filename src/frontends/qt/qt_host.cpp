@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QWindow>
 #include <algorithm>
+#include <utility>
 
 #include "model/application.h"
 #include "frontends/qt/window_view.h"
@@ -47,15 +48,11 @@ QtHost::QtHost(Mode mode, const std::optional<std::string>& programDir, int time
 
 void QtHost::followContentsSoon() {
   // Several timers tick in one frame: the views take over their changes once, after them.
-  if (contentsPending_) return;
-  contentsPending_ = true;
-  QMetaObject::invokeMethod(
-      &contentsContext_,
-      [this] {
-        contentsPending_ = false;
-        for (auto& [window, view] : views_) view->follow();
-      },
-      Qt::QueuedConnection);
+  if (std::exchange(contentsPending_, true)) return;
+  QTimer::singleShot(0, &contentsContext_, [this] {
+    contentsPending_ = false;
+    for (auto& [window, view] : views_) view->follow();
+  });
 }
 
 QtHost::~QtHost() {

@@ -24,6 +24,15 @@ void darkenScrollBar(QScrollBar& bar, Rgb background) {
                         .arg(back));
 }
 
+// True when `now` differs from what the widget last took over, which it becomes: only what
+// changed is set, as the log follows its element every frame.
+template <class T>
+bool takeOver(T& followed, const T& now) {
+  if (followed == now) return false;
+  followed = now;
+  return true;
+}
+
 }  // namespace
 
 TextBoxView::TextBoxView(QWidget* parent, QtHost& host, Window& window, const DrawItem& box)
@@ -55,26 +64,16 @@ void TextBoxView::follow(const DrawItem& box) {
   following_ = true;
   setGeometry(toQRect(box.area));
   setVisible(true);
-  // Only what changed: the log follows its element every frame.
-  if (box.font != followedFont_) {
-    followedFont_ = box.font;
-    setFont(gameFont(box.font));
-  }
-  const std::pair colours{box.back, box.colour};
-  if (colours != followedColours_) {
-    followedColours_ = colours;
+  if (takeOver(followedFont_, box.font)) setFont(gameFont(box.font));
+  if (takeOver(followedColours_, std::optional(std::pair{box.back, box.colour}))) {
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Base, QColor(static_cast<QRgb>(colours.first)));
-    palette.setColor(QPalette::Text, QColor(static_cast<QRgb>(colours.second)));
+    palette.setColor(QPalette::Base, QColor(static_cast<QRgb>(box.back)));
+    palette.setColor(QPalette::Text, QColor(static_cast<QRgb>(box.colour)));
     setPalette(palette);
   }
   followText(box);
   // A new font, text or insertion point repaints the caret's line by itself.
-  const QSize caret(box.caret.width, box.caret.height);
-  if (caret != followedCaret_) {
-    followedCaret_ = caret;
-    viewport()->update();
-  }
+  if (takeOver(followedCaret_, QSize(box.caret.width, box.caret.height))) viewport()->update();
   if (box.caret.shown && !hasFocus()) setFocus(Qt::OtherFocusReason);
   following_ = false;
 }
@@ -85,11 +84,8 @@ void TextBoxView::forget() {
 }
 
 void TextBoxView::followText(const DrawItem& box) {
-  const bool changed = box.text != followedText_;
-  if (changed) {
-    followedText_ = box.text;
-    setPlainText(shownText(followedText_));
-  }
+  const bool changed = takeOver(followedText_, box.text);
+  if (changed) setPlainText(shownText(followedText_));
   if (changed || box.caret.at != shownCaret_) {
     shownCaret_ = box.caret.at;
     QTextCursor cursor = textCursor();
