@@ -2,6 +2,8 @@
 
 #include <sys/stat.h>
 
+#include <ctime>
+
 #include "system/file_reader.h"
 #include "system/file_writer.h"
 #include "system/save_location.h"
@@ -9,8 +11,23 @@
 
 namespace tw {
 
-DesktopHost::DesktopHost(const std::optional<std::string>& programDir)
-    : program_(programDirFor(programDir, TW_INSTALLED_DATA)) {}
+namespace {
+constexpr std::int64_t kDayMs = 86'400'000;
+}  // namespace
+
+DesktopHost::DesktopHost(const std::optional<std::string>& programDir, std::optional<int> virtualDaySeconds)
+    : program_(programDirFor(programDir, TW_INSTALLED_DATA)) {
+  if (virtualDaySeconds) virtualDayStartMs_ = *virtualDaySeconds * 1000LL;
+}
+
+std::int64_t DesktopHost::timeOfDayMs(std::int64_t now) {
+  if (virtualDayStartMs_) return (*virtualDayStartMs_ + now) % kDayMs;
+  timespec wall{};
+  ::clock_gettime(CLOCK_REALTIME, &wall);
+  tm local{};
+  ::localtime_r(&wall.tv_sec, &local);
+  return ((local.tm_hour * 60LL + local.tm_min) * 60 + local.tm_sec) * 1000 + wall.tv_nsec / 1'000'000;
+}
 
 FileContent DesktopHost::readProgramFile(const std::string& path, std::size_t cap) {
   return readFileCapped(path, cap);

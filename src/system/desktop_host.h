@@ -2,6 +2,7 @@
 // What both desktop hosts, with and without windows, share: the game's files on a POSIX
 // file system. Pictures and cues in the program folder; Save.ini beside them or in the
 // player's data folder; the preferences in the player's config folder.
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -13,8 +14,12 @@ namespace tw {
 class DesktopHost : public Host {
  public:
   // `programDir` as the command line names it; without one, the executable's folder, or
-  // the installed game's data folder.
-  explicit DesktopHost(const std::optional<std::string>& programDir);
+  // the installed game's data folder. A scripted run's day starts `virtualDaySeconds` after
+  // midnight and goes by its virtual clock; a played one's is the machine's.
+  explicit DesktopHost(const std::optional<std::string>& programDir,
+                       std::optional<int> virtualDaySeconds = std::nullopt);
+
+  std::int64_t timeOfDayMs(std::int64_t now) override;
 
   const std::string& programFolder() const override { return program_.path; }
   FileContent readProgramFile(const std::string& path, std::size_t cap) override;
@@ -27,6 +32,7 @@ class DesktopHost : public Host {
 
  private:
   ProgramDir program_;
+  std::optional<std::int64_t> virtualDayStartMs_;
 };
 
 }  // namespace tw

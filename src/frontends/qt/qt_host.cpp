@@ -4,7 +4,6 @@
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QSaveFile>
-#include <QTime>
 #include <QTimer>
 #include <QWindow>
 #include <algorithm>
@@ -42,7 +41,7 @@ void makeRoomForCaption(QMessageBox& box) {
 }  // namespace
 
 QtHost::QtHost(Mode mode, const std::optional<std::string>& programDir, int timeOfDaySeconds)
-    : DesktopHost(programDir), mode_(mode), virtualDay_(timeOfDaySeconds) {
+    : DesktopHost(programDir, mode == Mode::Script ? std::optional(timeOfDaySeconds) : std::nullopt), mode_(mode) {
   loadDesignPictures();
 }
 
@@ -92,11 +91,6 @@ void QtHost::showMessage(const std::string& text) {
 }
 
 void QtHost::playSound(std::shared_ptr<const Pcm> cue) { sound_.play(std::move(cue)); }
-
-std::int64_t QtHost::timeOfDayMs(std::int64_t now) {
-  if (mode_ == Mode::Script) return virtualDay_.timeOfDayMs(now);
-  return QTime::currentTime().msecsSinceStartOfDay();
-}
 
 void QtHost::refresh() {
   // Not again while the views follow: what they do meanwhile is no news.

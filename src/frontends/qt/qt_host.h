@@ -11,7 +11,6 @@
 #include <string>
 #include <vector>
 
-#include "frontends/headless/headless_host.h"
 #include "system/desktop_host.h"
 #include "frontends/qt/element_painter.h"
 #include "frontends/openal/cue_output.h"
@@ -40,7 +39,6 @@ class QtHost : public DesktopHost {
 
   void showMessage(const std::string& text) override;
   void playSound(std::shared_ptr<const Pcm> cue) override;
-  std::int64_t timeOfDayMs(std::int64_t now) override;
   void refresh() override;
   void raise(Window& window) override;
   bool screenshot(Window& window, const std::string& file) override;
@@ -59,7 +57,6 @@ class QtHost : public DesktopHost {
   void armClock();
 
   Mode mode_;
-  VirtualDay virtualDay_;  // the time of day of a scripted run
   std::optional<Midend> midend_;
   QElapsedTimer started_;  // the wall clock, since the game started
   QTimer clock_;  // in play, one single-shot timer set to the next due moment
