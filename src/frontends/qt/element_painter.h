@@ -8,7 +8,6 @@
 #include <map>
 #include <string>
 #include <tuple>
-#include <utility>
 
 #include "midend/display_list.h"
 #include "model/element.h"

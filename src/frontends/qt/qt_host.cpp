@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <utility>
 
-#include "model/application.h"
 #include "frontends/qt/window_view.h"
 
 // The design pictures live in a static library: bring them in by hand.

@@ -22,10 +22,6 @@ QCursor handCursor() {
   return hand.isNull() ? QCursor(Qt::OpenHandCursor) : QCursor(hand, 16, 1);
 }
 
-QSize clientSize(const Window& window) {
-  return QSize(toPixels(window.clientWidth), toPixels(window.clientHeight));
-}
-
 // The centre of the pixel under the pointer, in twips: a pixel belongs to the element that
 // covers most of it.
 QPointF twipsAt(const QMouseEvent& event) { return (QPointF(event.position().toPoint()) + QPointF(0.5, 0.5)) * 15.0; }
@@ -77,7 +73,7 @@ void WindowView::moveEvent(QMoveEvent* event) {
 
 void WindowView::follow() {
   if (forgotten_) return;
-  const QSize size = clientSize(window_);
+  const QSize size(toPixels(window_.clientWidth), toPixels(window_.clientHeight));
   if (this->size() != size || minimumSize() != size) setFixedSize(size);
   const QString caption = QString::fromStdString(window_.caption);
   if (windowTitle() != caption) setWindowTitle(caption);
