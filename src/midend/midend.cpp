@@ -175,7 +175,7 @@ bool Midend::learnFrame(const FrameMargins& frame) {
 PixelPoint Midend::centredFrame(const PixelRect& screen, int width, int height) const {
   const int outerWidth = frame_.left + width + frame_.right;
   const int outerHeight = frame_.top + height + frame_.bottom;
-  // A middle pixel rounds up and to the left, as the toolkits' rectangles do.
+  // Between two middle pixels, the one to the left and above, as the toolkits' rectangles take.
   return {(2 * screen.left + screen.width - 1) / 2 - (outerWidth - 1) / 2,
           (2 * screen.top + screen.height - 1) / 2 - (outerHeight - 1) / 2};
 }

@@ -314,7 +314,7 @@ TEST_F(MidendWindows, OneViewPerOpeningAndDialogsStayInFrontOfTheirOwner) {
 TEST_F(MidendWindows, AWindowStandsCentredByTheFrameLearntFromTheFirstOnTheScreen) {
   TestFrontEnd fe;
   const PixelRect screen{0, 30, 1920, 1050};  // below a panel
-  // No frame known yet: the client area alone is centred, the odd pixel to the left and top.
+  // No frame known yet: the client area alone is centred, between two middle pixels to the left and above.
   EXPECT_EQ(fe.midend().centredFrame(screen, 792, 587), (PixelPoint{564, 261}));
   EXPECT_FALSE(fe.midend().learnFrame({}));
   EXPECT_TRUE(fe.midend().learnFrame({4, 28, 4, 4}));
