@@ -30,8 +30,6 @@ class WindowView : public QWidget {
  public:
   WindowView(QtHost& host, Window& window, PictureCache& pictures);
 
-  Window& window() const { return window_; }
-
   // Takes over the window's size, caption and text boxes, and repaints.
   void follow();
   // The window has closed: its elements are gone, so the view forgets them.
