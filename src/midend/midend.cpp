@@ -1,6 +1,7 @@
 #include "midend/midend.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "midend/text_positions.h"
 #include "model/application.h"
@@ -140,6 +141,12 @@ void Midend::minimize(Window& window) {
 void Midend::advance(std::int64_t now) { app_.runDue(now); }
 
 std::optional<std::int64_t> Midend::nextDue() const { return app_.scheduler().nextDue(); }
+
+std::optional<int> Midend::untilDue(std::int64_t now) const {
+  const auto due = nextDue();
+  if (!due) return std::nullopt;
+  return static_cast<int>(std::clamp<std::int64_t>(*due - now, 0, std::numeric_limits<int>::max()));
+}
 
 WindowChanges Midend::followWindows() {
   WindowChanges changes;

@@ -100,6 +100,8 @@ class Midend {
   // When the front end should call `advance` next; nothing while no timer runs or a message
   // box holds the clock.
   std::optional<std::int64_t> nextDue() const;
+  // Milliseconds from `now` to the next due moment, for a toolkit's timer; nothing when none is due.
+  std::optional<int> untilDue(std::int64_t now) const;
   bool ended() const { return programEnded(app_); }
   // Drop the views of `closed` first, then make those of `opened`.
   WindowChanges followWindows();

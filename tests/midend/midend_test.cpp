@@ -242,6 +242,9 @@ TEST_F(MidendTime, TheClockRunsWhatIsDueAndTheProgramEndsWithItsLastWindow) {
   const auto first = fe.midend().nextDue();
   ASSERT_TRUE(first);
   EXPECT_EQ(first, fe.app().scheduler().nextDue());
+  // A toolkit's timer waits what is left, never less than nothing.
+  EXPECT_EQ(fe.midend().untilDue(*first - 7), 7);
+  EXPECT_EQ(fe.midend().untilDue(*first + 50), 0);
   fe.midend().advance(*first);
   EXPECT_EQ(fe.app().scheduler().now(), *first);
   EXPECT_GT(fe.midend().nextDue().value_or(0), *first);

@@ -15,9 +15,13 @@
 #include "frontends/qt/element_painter.h"
 #include "frontends/qt/qt_host.h"
 #include "frontends/qt/window_view.h"
+#include "midend/pixel_geometry.h"
 #include "../test_support.h"
 
 namespace tw::test {
+
+// Where an element shows in its view, in logical pixels.
+inline QRect pixelRect(const Element& e) { return toQRect(pixelsOf(e)); }
 
 // How many pixels of `area` pass `test`.
 inline int pixelsWhere(const QRect& area, const std::function<bool(QPoint)>& test) {

@@ -1,7 +1,6 @@
 #include "frontends/qt/element_painter.h"
 
 #include <QCache>
-#include <QHashFunctions>
 #include <QPainter>
 #include <QStaticText>
 #include <QTextOption>
@@ -29,27 +28,16 @@ QRect meeting(const QRegion& area, const QRect& r) {
 // A few screens' worth: a clock's read-out lays out a new text each second.
 constexpr qsizetype kKeptTexts = 500;
 
-// Everything a text's layout depends on.
-struct Look {
-  std::string text;
-  Font font;
-  Align align = Align::Left;
-  int width = 0;
-  bool operator==(const Look&) const = default;
-};
-
-size_t qHash(const Look& look, size_t seed = 0) {
-  auto bytes = [](const std::string& s) { return QByteArrayView(s.data(), static_cast<qsizetype>(s.size())); };
-  return qHashMulti(seed, bytes(look.text), bytes(look.font.family), look.font.points, look.font.weight,
-                    static_cast<int>(look.align), look.width);
-}
-
 // The item's plain text, top-aligned and wrapped at its width, as the toolkit lays it out;
 // laid out once per look, so a star crossed by a sweep line repaints without shaping its
 // text again. The painter's font must be the item's.
 QStaticText laidOutText(const DrawItem& item) {
-  static QCache<Look, QStaticText> made(kKeptTexts);
-  Look look{item.text, item.font, item.align, item.area.width};
+  static QCache<QString, QStaticText> made(kKeptTexts);
+  // Everything the layout depends on.
+  QString look = QStringLiteral("%1|%2|%3|%4|%5|%6")
+                     .arg(QString::fromStdString(item.font.family), QString::number(item.font.points),
+                          QString::number(item.font.weight), QString::number(static_cast<int>(item.align)),
+                          QString::number(item.area.width), QString::fromStdString(item.text));
   if (const QStaticText* known = made.object(look)) return *known;
   // Plain text, never markup; a stored line break breaks the line, as it does in drawText.
   QStaticText text(shownText(item.text).replace(QLatin1Char('\n'), QChar::LineSeparator));
@@ -102,8 +90,6 @@ void paintItem(QPainter& p, const DrawItem& item, PictureCache& pictures) {
 }  // namespace
 
 QRect toQRect(const PixelRect& r) { return QRect(r.left, r.top, r.width, r.height); }
-
-QRect pixelRect(const Element& e) { return toQRect(pixelsOf(e)); }
 
 QString shownText(const std::string& text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).replace("\r\n", "\n");

@@ -21,8 +21,6 @@ class Window;
 
 // A rectangle of the midend's, for the toolkit.
 QRect toQRect(const PixelRect& r);
-// An element's rectangle in the window's client area, in logical pixels.
-QRect pixelRect(const Element& e);
 // A stored text as the toolkit shows it: UTF-16, LF line breaks.
 QString shownText(const std::string& text);
 // The game's font, or its metric-compatible substitute where it is missing.

@@ -39,10 +39,6 @@ Key keyOf(const QKeyEvent& event) {
 
 KeyGate::KeyGate(Midend& midend) : midend_(midend) { QCoreApplication::instance()->installEventFilter(this); }
 
-KeyGate::~KeyGate() {
-  if (QCoreApplication* app = QCoreApplication::instance()) app->removeEventFilter(this);
-}
-
 bool KeyGate::eventFilter(QObject* object, QEvent* event) {
   if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
   // Key events reach a window's focus widget after its window system window: only widgets tell.

@@ -171,9 +171,8 @@ WindowView* QtHost::viewOf(const Window& window) const {
 }
 
 void QtHost::armClock() {
-  const auto due = midend_->nextDue();
-  if (!due) return clock_.stop();
-  clock_.start(static_cast<int>(std::clamp<std::int64_t>(*due - started_.elapsed(), 0, 1'000'000'000)));
+  if (const auto wait = midend_->untilDue(started_.elapsed())) return clock_.start(*wait);
+  clock_.stop();
 }
 
 }  // namespace tw

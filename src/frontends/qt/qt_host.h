@@ -29,8 +29,6 @@ class QtHost : public DesktopHost {
   enum class Mode { Play, Script };
   QtHost(Mode mode, const std::optional<std::string>& programDir, int timeOfDaySeconds = 0);
   ~QtHost() override;
-  QtHost(const QtHost&) = delete;
-  QtHost& operator=(const QtHost&) = delete;
 
   // The application this host serves; it is made with the host, so it comes in afterwards.
   void attach(Application& app);
