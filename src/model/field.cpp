@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <limits>
 
+#include "model/decimal_text.h"
+
 namespace tw {
 
 namespace {
@@ -69,13 +71,17 @@ std::optional<Int> toWhole(std::string_view text) {
 template <typename Float>
 std::string shortestText(Float value) {
   if (value == 0) value = 0;  // no "-0"
-  char buffer[400];
   // Plain decimals for everyday magnitudes: 100000 reads "100000", not "1e+05".
   const Float magnitude = value < 0 ? -value : value;
   const bool plain = magnitude == 0 || (magnitude >= Float(1e-4) && magnitude < Float(1e15));
+#ifdef __cpp_lib_to_chars
+  char buffer[400];
   const auto result = plain ? std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed)
                             : std::to_chars(buffer, buffer + sizeof buffer, value);
   return std::string(buffer, result.ptr);
+#else
+  return shortestDecimal(value, plain);
+#endif
 }
 
 }  // namespace
@@ -88,10 +94,14 @@ std::optional<double> toNumber(std::string_view text) {
   }
   if (!isDecimalSyntax(text)) return std::nullopt;
   if (text.front() == '+') text.remove_prefix(1);
+#ifdef __cpp_lib_to_chars
   double value = 0;
   const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
   if (result.ec != std::errc() || !std::isfinite(value)) return std::nullopt;
   return value;
+#else
+  return parseDecimal(text);
+#endif
 }
 
 std::string numberText(double value) { return shortestText(value); }
