@@ -9,6 +9,8 @@
 #include <sstream>
 #include <stdexcept>
 
+#include <unistd.h>
+
 #include "app/demo.h"
 #include "game/game_windows.h"
 #include "model/properties.h"
@@ -56,6 +58,67 @@ std::string indented(const Lines& lines) {
   return lines.empty() ? "\n    (nothing)" : text;
 }
 
+// With TW_RECORD_RUNS set, each command-line run is kept there with its folders as it found
+// them and what it printed, so another build can replay it and be held to the same bytes.
+// Runs through a test's own runner, and folders holding a fifo or a device, are not kept.
+class RunRecord {
+ public:
+  RunRecord(const std::vector<std::string>& args, const std::string& input) {
+    namespace fs = std::filesystem;
+    static int count = 0;
+    const char* records = std::getenv("TW_RECORD_RUNS");
+    if (records == nullptr) return;
+    // Every test folder the run may touch: the test's own, and those its arguments and its
+    // home and config and data folders name.
+    std::vector<fs::path> roots;
+    std::vector<std::string> places(args.begin(), args.end());
+    std::string env;
+    for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"}) {
+      const char* value = std::getenv(name);
+      env += std::string(name) + "=" + (value ? value : "") + '\0';
+      if (value) places.emplace_back(value);
+    }
+    places.push_back(GameTest::programDir());
+    const std::string tests = (fs::temp_directory_path() / "tarmac-test-").string();
+    for (const std::string& place : places) {
+      if (!place.starts_with(tests)) continue;
+      const fs::path root = place.substr(0, place.find('/', tests.size()));
+      if (std::ranges::find(roots, root) == roots.end()) roots.push_back(root);
+    }
+    for (const fs::path& root : roots) {
+      if (!fs::is_directory(root)) return;
+      for (const auto& entry : fs::recursive_directory_iterator(root)) {
+        if (!entry.is_symlink() && !entry.is_regular_file() && !entry.is_directory()) return;
+      }
+    }
+    const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    folder_ = fs::path(records) / (std::to_string(::getpid()) + "-" + std::to_string(++count) + "-" +
+                                   test->test_suite_name() + "." + test->name());
+    std::string rootList, argList;
+    for (std::size_t i = 0; i < roots.size(); ++i) {
+      fs::create_directories(folder_ / "snapshot");
+      fs::copy(roots[i], folder_ / "snapshot" / std::to_string(i), fs::copy_options::recursive | fs::copy_options::copy_symlinks);
+      rootList += roots[i].string() + '\0';
+    }
+    for (const auto& arg : args) argList += arg + '\0';
+    keep("roots", rootList);
+    keep("args", argList);
+    keep("env", env);
+    keep("input", input);
+  }
+  void finish(const ScriptRun& run) {
+    keep("out", run.out);
+    keep("err", run.err);
+    keep("status", std::to_string(run.status));
+  }
+
+ private:
+  void keep(const char* name, const std::string& text) {
+    if (!folder_.empty()) std::ofstream(folder_ / name, std::ios::binary) << text;
+  }
+  std::filesystem::path folder_;
+};
+
 }  // namespace
 
 ScriptRun runScript(const std::string& script, std::vector<std::string> args, const Runner& runner) {
@@ -76,6 +139,8 @@ ScriptRun runCommandLine(const std::vector<std::string>& args, const std::string
   LineFeeder feeder(input, [&] { ends.push_back(out.tellp()); });
   std::streambuf* const standardInput = std::cin.rdbuf(&feeder);
   const Runner run = runner ? runner : parsed.options.demo ? runHeadlessDemo : runHeadless;
+  std::optional<RunRecord> record;
+  if (!runner) record.emplace(args, input);
   result.status = run(parsed.options, out, err);
   std::cin.rdbuf(standardInput);
   result.out = out.str();
@@ -85,6 +150,7 @@ ScriptRun runCommandLine(const std::vector<std::string>& args, const std::string
   for (std::size_t i = 0, from = 0; i < ends.size(); from = static_cast<std::size_t>(ends[i++])) {
     result.steps.push_back(split(result.out.substr(from, static_cast<std::size_t>(ends[i]) - from)));
   }
+  if (record) record->finish(result);
   return result;
 }
 

@@ -1,5 +1,7 @@
 #include "app/session.h"
 
+#include <cerrno>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 
@@ -21,7 +23,27 @@ void openGame(Application& app, std::ostream& err) {
   startGame(app);
 }
 
+namespace {
+
+// Reads nothing and fails as reading a folder does.
+class FolderRead : public std::streambuf {
+ protected:
+  int_type underflow() override {
+    errno = EISDIR;
+    return traits_type::eof();
+  }
+};
+
+}  // namespace
+
 int runScriptFile(Application& app, const std::string& file, std::ostream& out, std::ostream& err) {
+  // Some systems open a folder and fail at the first read, others refuse to open it: the
+  // script fails the same way on all.
+  if (file != "-" && std::filesystem::is_directory(file)) {
+    FolderRead folder;
+    std::istream in(&folder);
+    return runScriptStream(app, in, out, err);
+  }
   std::ifstream in;
   if (file != "-") {
     in.open(file);
