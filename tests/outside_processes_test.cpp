@@ -38,6 +38,9 @@ pid_t startHeadless(const std::string& script, const std::string& programDir) {
     const int null = open("/dev/null", O_WRONLY);
     dup2(null, STDOUT_FILENO);
     dup2(null, STDERR_FILENO);
+    // As a player's game starts: a run in the background (nohup, a shell's `&`) would hand it
+    // these signals ignored, and the game rightly keeps ignoring them.
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) ::signal(signal, SIG_DFL);
     execl(TW_EXECUTABLE, "tarmac-warden", "--headless", "--script", script.c_str(), "--program-dir", programDir.c_str(),
           static_cast<char*>(nullptr));
     _exit(127);
