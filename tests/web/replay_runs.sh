@@ -3,7 +3,7 @@
 # game, each in its folders as the run found them, and fails on the first byte that differs.
 # Usage: tests/web/replay_runs.sh RECORDS COMMAND...   e.g. RECORDS node build/web/tarmac-warden.js
 set -euo pipefail
-records=$1
+records=$(realpath "$1")
 shift
 got=$(mktemp -d)
 trap 'rm -rf "$got"' EXIT
@@ -18,7 +18,7 @@ for record in "$records"/*/; do
   mapfile -d '' args <"$record/args"
   mapfile -d '' environment <"$record/env"
   status=0
-  (cd "$got" && env "${environment[@]}" "$@" "${args[@]}" <"$record/input" >"$got/out" 2>"$got/err") || status=$?
+  env "${environment[@]}" "$@" "${args[@]}" <"$record/input" >"$got/out" 2>"$got/err" || status=$?
   rm -rf "${roots[@]}"
   count=$((count + 1))
   for part in out err; do
