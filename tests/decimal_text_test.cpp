@@ -39,6 +39,13 @@ std::vector<Float> samples() {
   }
   for (int i = -40; i <= 40; ++i) values.push_back(static_cast<Float>(std::pow(10.0, i)) * Float(1.5));
   for (int i = 0; i < 5000; ++i) values.push_back(static_cast<Float>(static_cast<int>(random() % 2000000) - 1000000) / 100);
+  // Whole numbers, the game's usual values, up to and past where every one is exact.
+  const int exactBits = std::numeric_limits<Float>::digits;
+  for (int bits = 1; bits <= exactBits + 2; ++bits) {
+    const auto top = std::uint64_t{1} << bits;
+    for (const std::uint64_t n : {top - 1, top, top + 1, top / 3, random() % top}) values.push_back(static_cast<Float>(n));
+  }
+  for (int i = 0; i <= 18; ++i) values.push_back(static_cast<Float>(std::pow(10.0, i)) * Float(-7));
   return values;
 }
 

@@ -1,6 +1,7 @@
 #include "model/decimal_text.h"
 
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 
@@ -65,6 +66,21 @@ std::string exponential(const Digits& d) {
   return text + power;
 }
 
+// Below 2^53 (2^24 for float) every whole number is exact and its neighbours lie at most 1
+// away, so its own digits are its shortest: no rounding search, no printf. The game's fields
+// are nearly all whole numbers, and printf's long doubles are slow where emulated.
+template <typename Float>
+bool isSmallWhole(Float magnitude) {
+  constexpr Float kExact = sizeof(Float) == sizeof(float) ? Float(1 << 24) : Float(std::uint64_t{1} << 53);
+  return magnitude < kExact && magnitude == std::floor(magnitude);
+}
+
+Digits wholeDigits(const std::string& whole) {
+  Digits d{whole, static_cast<int>(whole.size()) - 1};
+  while (d.digits.size() > 1 && d.digits.back() == '0') d.digits.pop_back();
+  return d;
+}
+
 template <typename Float>
 std::string shortest(Float value, bool plain) {
   const std::string sign = std::signbit(value) ? "-" : "";
@@ -72,8 +88,10 @@ std::string shortest(Float value, bool plain) {
   if (std::isinf(value)) return sign + "inf";
   if (value == 0) return sign + "0";
   const Float magnitude = std::fabs(value);
-  const Digits d = shortestDigits(magnitude);
-  std::string text = positional(d, static_cast<double>(magnitude));
+  const bool whole = isSmallWhole(magnitude);
+  std::string text = whole ? std::to_string(static_cast<std::uint64_t>(magnitude)) : std::string();
+  const Digits d = whole ? wholeDigits(text) : shortestDigits(magnitude);
+  if (!whole) text = positional(d, static_cast<double>(magnitude));
   if (!plain) {
     std::string other = exponential(d);
     if (other.size() < text.size()) text = std::move(other);
