@@ -481,7 +481,10 @@ var TW = (function () {
     if (note) note.hidden = false;
   }
 
-  function scriptEnded(status) { document.title = 'exit ' + status; }
+  function scriptEnded(status) {
+    busy = false;
+    document.title = 'exit ' + status;
+  }
 
   // ---- Start: the command line from the address, the faces, the storage ----
   function argumentsFromAddress(query) {
@@ -515,6 +518,8 @@ var TW = (function () {
     desk = document.getElementById('tw-desk');
     Module['arguments'] = argumentsFromAddress(query);
     var script = query.has('script');
+    // A script plays alone: nothing calls into the game while it runs and pauses.
+    busy = script;
     document.getElementById('transcript').hidden = !script;
     Module['print'] = function (line) {
       if (script) document.getElementById('transcript').append(line + '\n');

@@ -2,6 +2,7 @@
 
 #include <emscripten.h>
 
+#include <iostream>
 #include <utility>
 
 #include "frontends/web/page_view.h"
@@ -80,10 +81,19 @@ void PageHost::refresh() {
   midend_->holdInput(true);
   followWindows();
   midend_->holdInput(false);
-  if (mode_ == Mode::Script) return;  // the windows show the script's end
+  if (mode_ == Mode::Script) return showScriptProgress();
   tw_request_frame();
   armClock();
   if (midend_->ended()) tw_ended();
+}
+
+void PageHost::showScriptProgress() {
+  // A script settles after every tick: once a frame, its windows and transcript show how far
+  // it has come, and the page breathes.
+  if (!midend_->scriptRepaintDue(now())) return;
+  paintViews(false);
+  std::cout.flush();
+  emscripten_sleep(0);
 }
 
 void PageHost::followWindows() {

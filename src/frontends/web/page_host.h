@@ -49,6 +49,7 @@ class PageHost : public DesktopHost {
 
  private:
   void followWindows();
+  void showScriptProgress();
   void armClock();
 
   Mode mode_;
