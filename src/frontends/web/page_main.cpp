@@ -105,4 +105,9 @@ EMSCRIPTEN_KEEPALIVE const char* tw_print(const char* name) {
 
 }  // extern "C"
 
-int main(int argc, char** argv) { return tw::programMain(argc, argv, runPage, "/game"); }
+int main(int argc, char** argv) {
+  const int status = tw::programMain(argc, argv, runPage, "/game");
+  // The address asked for what the command line refuses: the page says so as a script's end does.
+  if (host == nullptr) tw_script_ended(status);
+  return status;
+}
