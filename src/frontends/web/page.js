@@ -544,7 +544,14 @@ var TW = (function () {
     document.addEventListener('keyup', function (e) { onKey(e, false); });
     document.addEventListener('visibilitychange', function () { if (document.hidden) call('tw_minimize_all'); });
     window.tarmac = {
-      print: function (name) { return busy ? '' : Module.ccall('tw_print', 'string', ['string'], [name]); }
+      // Only reads the game, so it answers while a box holds the handler too.
+      print: function (name) {
+        var size = lengthBytesUTF8(name) + 1, at = Module._malloc(size);
+        stringToUTF8(name, at, size);
+        var printed = UTF8ToString(Module._tw_print(at));
+        Module._free(at);
+        return printed;
+      }
     };
   }
 
