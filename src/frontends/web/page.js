@@ -79,7 +79,7 @@ var TW = (function () {
     sizeCanvas(v, width, height);
     desk.appendChild(div);
     bringToFront(id);
-    div.addEventListener('mousedown', function () { if (!busy) bringToFront(owner && views[owner] ? id : id); }, true);
+    div.addEventListener('mousedown', function () { if (!busy) bringToFront(id); }, true);
     close.addEventListener('click', function () { startSound(); call('tw_close_box', id); });
     canvas.addEventListener('mousedown', function (e) {
       startSound();
@@ -109,6 +109,7 @@ var TW = (function () {
     if (!v) return;
     v.div.remove();
     delete views[id];
+    for (var b in boxes) if (boxes[b].view === v) delete boxes[b];
     active = topmost();
   }
 
@@ -279,7 +280,7 @@ var TW = (function () {
     // The line of the insertion point, which the box keeps in sight.
     var caretLine = 0;
     for (var i = 0; i < lines.length; i++) if (lines[i].at <= caretAt) caretLine = i;
-    var state = boxes[box] || (boxes[box] = {top: 0});
+    var state = boxes[box] || (boxes[box] = {top: 0, view: painting.view});
     var view = h - 2 * kMargin, total = lines.length * m.height;
     if (state.followed !== caretAt || state.text !== shown) {
       var caretTop = caretLine * m.height;
@@ -289,7 +290,9 @@ var TW = (function () {
       state.text = shown;
     }
     state.top = Math.max(0, Math.min(state.top, Math.max(0, total - view)));
-    state.total = total; state.view = view; state.lineHeight = m.height;
+    state.total = total;
+    state.shown = view;
+    state.lineHeight = m.height;
     ctx.save();
     ctx.beginPath();
     ctx.rect(x, y, w - (scrollBar ? kBar : 0), h);
@@ -325,12 +328,12 @@ var TW = (function () {
   }
 
   function scrollBoxes(id, e) {
-    // The wheel scrolls whichever box can: the game has one text box to a window at most.
+    // The wheel scrolls the window's box that can: the game has one text box to a window at most.
     var moved = false;
     for (var b in boxes) {
       var s = boxes[b];
-      if (s.total > s.view) {
-        s.top = Math.max(0, Math.min(s.top + Math.sign(e.deltaY) * 3 * s.lineHeight, s.total - s.view));
+      if (s.view === views[id] && s.total > s.shown) {
+        s.top = Math.max(0, Math.min(s.top + Math.sign(e.deltaY) * 3 * s.lineHeight, s.total - s.shown));
         moved = true;
       }
     }

@@ -2,6 +2,7 @@
 
 #include <emscripten.h>
 
+#include <cstdint>
 #include <map>
 #include <tuple>
 
