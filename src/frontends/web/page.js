@@ -285,11 +285,12 @@ var TW = (function () {
     if (state.followed !== caretAt || state.text !== shown) {
       var caretTop = caretLine * m.height;
       if (caretTop < state.top) state.top = caretTop;
-      if (caretTop + m.height > state.top + view) state.top = caretTop + m.height - view;
+      // Whole lines, as a toolkit's text box scrolls: the first line shown is never cut.
+      if (caretTop + m.height > state.top + view) state.top = Math.ceil((caretTop + m.height - view) / m.height) * m.height;
       state.followed = caretAt;
       state.text = shown;
     }
-    state.top = Math.max(0, Math.min(state.top, Math.max(0, total - view)));
+    state.top = Math.max(0, Math.min(state.top, Math.ceil(Math.max(0, total - view) / m.height) * m.height));
     state.total = total;
     state.shown = view;
     state.lineHeight = m.height;
@@ -333,7 +334,8 @@ var TW = (function () {
     for (var b in boxes) {
       var s = boxes[b];
       if (s.view === views[id] && s.total > s.shown) {
-        s.top = Math.max(0, Math.min(s.top + Math.sign(e.deltaY) * 3 * s.lineHeight, s.total - s.shown));
+        var last = Math.ceil((s.total - s.shown) / s.lineHeight) * s.lineHeight;
+        s.top = Math.max(0, Math.min(s.top + Math.sign(e.deltaY) * 3 * s.lineHeight, last));
         moved = true;
       }
     }
