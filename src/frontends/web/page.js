@@ -547,6 +547,17 @@ var TW = (function () {
     }]);
     document.addEventListener('keydown', function (e) { onKey(e, true); });
     document.addEventListener('keyup', function (e) { onKey(e, false); });
+    // Zooming changes the device pixel ratio: every canvas takes the new one and is drawn anew.
+    window.addEventListener('resize', function () {
+      var dpr = window.devicePixelRatio || 1, changed = false;
+      for (var k in views) {
+        var v = views[k];
+        if (v.dpr === dpr) continue;
+        sizeCanvas(v, parseFloat(v.canvas.style.width), parseFloat(v.canvas.style.height));
+        changed = true;
+      }
+      if (changed) requestFrame(true);
+    });
     document.addEventListener('visibilitychange', function () { if (document.hidden) call('tw_minimize_all'); });
     window.tarmac = {
       // Only reads the game, so it answers while a box holds the handler too.
