@@ -354,7 +354,7 @@ var TW = (function () {
     }, ms);
   }
 
-  var everything = false;
+  var everything = false;  // a picture came in, or the canvases were made anew: repaint all
   function requestFrame(all) {
     if (all) everything = true;
     if (framePending) return;
@@ -362,10 +362,14 @@ var TW = (function () {
     requestAnimationFrame(function () {
       framePending = false;
       if (busy) { frameMissed = true; return; }
-      var all = everything;
-      everything = false;
-      call('tw_paint', all ? 1 : 0);
+      call('tw_paint');
     });
+  }
+
+  function takeEverything() {
+    var all = everything;
+    everything = false;
+    return all;
   }
 
   function raise(id) { bringToFront(id); }
@@ -574,7 +578,7 @@ var TW = (function () {
   return {prepare: prepare, openView: openView, closeView: closeView, setCaption: setCaption, raise: raise,
     beginPaint: beginPaint, endPaint: endPaint, clip: clip, fill: fill, line: line, frame: frame,
     picture: picture, pictureFile: pictureFile, text: text, textBox: textBox, textWidth: textWidth,
-    lineHeight: lineHeight, tooltip: tooltip, armClock: armClock, requestFrame: requestFrame,
+    lineHeight: lineHeight, tooltip: tooltip, takeEverything: takeEverything, armClock: armClock, requestFrame: requestFrame,
     messageBox: messageBox, play: play, keepStorage: keepStorage, ended: ended, scriptEnded: scriptEnded};
 })();
 TW.prepare();

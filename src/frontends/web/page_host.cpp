@@ -32,6 +32,7 @@ EM_JS(void, tw_picture_file, (const char* path, const char* bytes, int size), {
   TW.pictureFile(UTF8ToString(path), HEAPU8.slice(bytes, bytes + size));
 });
 EM_JS(void, tw_ended, (), { TW.ended(); });
+EM_JS(int, tw_take_everything, (), { return TW.takeEverything(); });
 
 namespace tw {
 
@@ -111,6 +112,8 @@ void PageHost::followWindows() {
 }
 
 void PageHost::paintViews(bool everything) {
+  // The page asks for all of it when a picture has come in or the canvases were made anew.
+  everything = tw_take_everything() || everything;
   for (auto& [window, view] : views_) view->follow(everything);
 }
 

@@ -90,8 +90,8 @@ EMSCRIPTEN_KEEPALIVE void tw_advance() {
   if (host != nullptr) host->advanceToNow();
 }
 
-EMSCRIPTEN_KEEPALIVE void tw_paint(int everything) {
-  if (host != nullptr) host->paintViews(everything != 0);
+EMSCRIPTEN_KEEPALIVE void tw_paint() {
+  if (host != nullptr) host->paintViews(false);
 }
 
 // What the script command "print NAME" prints, without its line break; or its error.
