@@ -41,9 +41,6 @@ namespace {
 // Where the browser's storage is mounted: the player's data folder, as an installed game's.
 std::string savedGamePath() { return userFolder("XDG_DATA_HOME", ".local/share") + "/Save.ini"; }
 
-// The box the player has in front while a message shows: where its keys act.
-const char kMessagePlace = 0;
-
 }  // namespace
 
 PageHost::PageHost(Mode mode, const std::optional<std::string>& programDir, int timeOfDaySeconds)
@@ -68,8 +65,8 @@ void PageHost::showMessage(const std::string& text) {
   // The box waits over the screen as the handler has left it.
   followWindows();
   paintViews(false);
+  // The box takes its own keys: none of them reaches the game while the handler waits.
   tw_message_box(text.c_str(), midend_->messageCloses().value_or(-1));
-  midend_->placeGone(&kMessagePlace);
 }
 
 void PageHost::playSound(std::shared_ptr<const Pcm> cue) {
