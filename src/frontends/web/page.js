@@ -85,6 +85,7 @@ var TW = (function () {
       startSound();
       var t = twipsOf(canvas, e);
       call('tw_press', id, t[0], t[1], e.button === 0 ? 0 : 1);
+      if (e.button === 0) placeCaret(id, t[0] / 15, t[1] / 15);
       e.preventDefault();
     });
     canvas.addEventListener('mouseup', function (e) {
@@ -294,6 +295,9 @@ var TW = (function () {
     state.total = total;
     state.shown = view;
     state.lineHeight = m.height;
+    state.lines = lines;
+    state.font = font;
+    state.area = {x: x, y: y, w: w - (scrollBar ? kBar : 0), h: h};
     ctx.save();
     ctx.beginPath();
     ctx.rect(x, y, w - (scrollBar ? kBar : 0), h);
@@ -325,6 +329,28 @@ var TW = (function () {
         ctx.fillStyle = '#404040';
         ctx.fillRect(x + w - kBar, y + at, kBar, handle);
       }
+    }
+  }
+
+  // A left press in a text box puts its insertion point at the nearest place between two
+  // characters, as a toolkit's box does.
+  function placeCaret(id, px, py) {
+    for (var b in boxes) {
+      var s = boxes[b], a = s.area;
+      if (s.view !== views[id] || !a || px < a.x || px >= a.x + a.w || py < a.y || py >= a.y + a.h) continue;
+      if (!s.lines.length) return;
+      var row = Math.max(0, Math.min(s.lines.length - 1, Math.floor((py - a.y - kMargin + s.top) / s.lineHeight)));
+      var line = s.lines[row], across = px - a.x - kMargin, k = 0;
+      measurer.font = s.font;
+      while (k < line.text.length) {
+        var here = measurer.measureText(line.text.slice(0, k)).width;
+        var next = measurer.measureText(line.text.slice(0, k + 1)).width;
+        if (across < (here + next) / 2) break;
+        k++;
+      }
+      call('tw_place_caret', id, +b, line.at + k);
+      requestFrame(false);  // the box shows its caret anew; no handler ran to say so
+      return;
     }
   }
 

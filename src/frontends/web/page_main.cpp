@@ -57,6 +57,10 @@ EMSCRIPTEN_KEEPALIVE void tw_release(int id, float x, float y, int button) {
   if (tw::PageView* view = viewOf(id)) host->midend().release(view->window(), x, y, buttonOf(button));
 }
 
+EMSCRIPTEN_KEEPALIVE void tw_place_caret(int id, int box, int shownAt) {
+  if (tw::PageView* view = viewOf(id)) view->placeCaret(static_cast<std::uintptr_t>(box), shownAt);
+}
+
 // 1 for the hand pointer; the tooltip goes to the page.
 EMSCRIPTEN_KEEPALIVE int tw_hover(int id, float x, float y) {
   tw::PageView* view = viewOf(id);

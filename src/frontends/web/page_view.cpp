@@ -77,6 +77,16 @@ void PageView::follow(bool everything) {
   }
 }
 
+void PageView::placeCaret(std::uintptr_t box, int shownAt) {
+  for (const DrawItem& item : display_.list().items()) {
+    if (item.kind != DrawKind::TextBox || reinterpret_cast<std::uintptr_t>(item.element) != box) continue;
+    // The box takes the focus with the press, as a toolkit's does.
+    host_.midend().focus(window_, *item.element);
+    host_.midend().placeCaret(window_, *item.element, shownAt);
+    return;
+  }
+}
+
 void PageView::paint(const PixelRect& part) {
   if (part.empty()) return;
   tw_begin_paint(id_, part.left, part.top, part.width, part.height);

@@ -1,6 +1,7 @@
 #pragma once
 // The view of one open window on the page: an in-page window of the window's fixed client
 // size whose canvas draws the window's display list, repainting only what changed.
+#include <cstdint>
 #include <string>
 
 #include "midend/window_display.h"
@@ -26,6 +27,9 @@ class PageView {
   Window& window() { return window_; }
   // Takes over the window's caption and changes and repaints them; all of it with `everything`.
   void follow(bool everything);
+  // The player put the insertion point of the shown text box `box` at `shownAt`, as the page
+  // shows the box; nothing when no such box is shown.
+  void placeCaret(std::uintptr_t box, int shownAt);
 
  private:
   void paint(const PixelRect& part);
