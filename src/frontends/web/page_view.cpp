@@ -54,9 +54,12 @@ const std::string& cssFont(const Font& font) {
 }
 
 PageView::PageView(PageHost& host, Window& window, int id, int ownerId)
-    : host_(host), window_(window), id_(id), caption_(window.caption) {
-  tw_open_view(id, window.name().c_str(), caption_.c_str(), toPixels(window.clientWidth),
-               toPixels(window.clientHeight), ownerId);
+    : host_(host),
+      window_(window),
+      id_(id),
+      caption_(window.caption),
+      client_{0, 0, toPixels(window.clientWidth), toPixels(window.clientHeight)} {
+  tw_open_view(id, window.name().c_str(), caption_.c_str(), client_.width, client_.height, ownerId);
   follow(true);
 }
 
@@ -64,8 +67,11 @@ PageView::~PageView() { tw_close_view(id_); }
 
 void PageView::follow(bool everything) {
   const PixelRect client{0, 0, toPixels(window_.clientWidth), toPixels(window_.clientHeight)};
+  // A canvas of another size starts blank: all of it is drawn again.
+  everything = everything || client != client_;
   if (caption_ != window_.caption || everything) {
     caption_ = window_.caption;
+    client_ = client;
     tw_caption(id_, caption_.c_str(), client.width, client.height);
   }
   const std::vector<PixelRect>& changed = display_.update(window_, host_);

@@ -39,6 +39,7 @@ class PageView {
   Window& window_;
   int id_;
   std::string caption_;
+  PixelRect client_;  // as the canvas was last sized
   WindowDisplay display_;
 };
 
