@@ -86,11 +86,8 @@ var TW = (function () {
       var t = twipsOf(canvas, e);
       call('tw_press', id, t[0], t[1], e.button === 0 ? 0 : 1);
       if (e.button === 0) placeCaret(id, t[0] / 15, t[1] / 15);
+      pressedIn = id;
       e.preventDefault();
-    });
-    canvas.addEventListener('mouseup', function (e) {
-      var t = twipsOf(canvas, e);
-      call('tw_release', id, t[0], t[1], e.button === 0 ? 0 : 1);
     });
     canvas.addEventListener('mousemove', function (e) {
       var t = twipsOf(canvas, e);
@@ -100,6 +97,17 @@ var TW = (function () {
     });
     canvas.addEventListener('contextmenu', function (e) { e.preventDefault(); });
     canvas.addEventListener('wheel', function (e) { scrollBoxes(id, e); });
+  }
+
+  // The window a button went down in gets its release, wherever the pointer is then, as a
+  // desktop window holds the mouse while a button is down.
+  var pressedIn = 0;
+  function released(e) {
+    var id = pressedIn, v = views[id];
+    pressedIn = 0;
+    if (!v) return;
+    var t = twipsOf(v.canvas, e);
+    call('tw_release', id, t[0], t[1], e.button === 0 ? 0 : 1);
   }
 
   var lastTip = '';
@@ -575,6 +583,7 @@ var TW = (function () {
       waitFor(Promise.all([loadFace('Inter', 'Inter-Black.otf', '900'),
                            loadFace('Liberation Mono', 'LiberationMono-Bold.ttf', '700')]), 'faces');
     }]);
+    document.addEventListener('mouseup', released);
     document.addEventListener('keydown', function (e) { onKey(e, true); });
     document.addEventListener('keyup', function (e) { onKey(e, false); });
     // Zooming changes the device pixel ratio: every canvas takes the new one and is drawn anew.
