@@ -14,7 +14,9 @@ const types = {
 
 export function serve(folder, port = 0) {
   const root = normalize(folder + sep);
-  const server = createServer((request, response) => {
+  // A script rides in the address (index.html?script=...): take addresses as long as Chromium
+  // sends (2 MB), not node's default 16 KB of headers.
+  const server = createServer({ maxHeaderSize: 4 << 20 }, (request, response) => {
     const path = decodeURIComponent(new URL(request.url, 'http://host').pathname);
     let file = normalize(join(root, path.endsWith('/') ? path + 'index.html' : path));
     // Nothing outside the folder, whatever the address says.

@@ -67,6 +67,14 @@ std::string excerpt(const std::string& error) {
 
 }  // namespace
 
+Access printName(Application& app, const std::string& name) {
+  const auto ref = parseName(name);
+  if (!ref) return {{}, "bad name '" + name + "'"};
+  Access access = readName(app, *ref);
+  if (access.error.empty()) access.value = name + " = " + access.value;
+  return access;
+}
+
 ScriptRunner::ScriptRunner(Application& app, std::ostream& out, std::ostream& err)
     : app_(app), out_(out), err_(err) {}
 
@@ -177,12 +185,9 @@ std::string ScriptRunner::execute(const std::string& line) {
     return {};
   }
   if (command == "print") {
-    const std::string name = nextWord(rest);
-    const auto ref = parseName(name);
-    if (!ref) return "bad name '" + name + "'";
-    const Access access = readName(app_, *ref);
-    if (!access.error.empty()) return access.error;
-    out_ << name << " = " << access.value << '\n';
+    const Access printed = printName(app_, nextWord(rest));
+    if (!printed.error.empty()) return printed.error;
+    out_ << printed.value << '\n';
     return {};
   }
   if (command == "set") {

@@ -4,10 +4,15 @@
 #include <memory>
 #include <string>
 
+#include "model/properties.h"
+
 namespace tw {
 
 class Application;
 class Autopilot;
+
+// The line "print NAME" prints, without its line break, in `value`; or why there is none.
+Access printName(Application& app, const std::string& name);
 
 class ScriptRunner {
  public:

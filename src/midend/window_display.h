@@ -17,6 +17,9 @@ class WindowDisplay {
   // look different now, valid until the next call. The display list follows.
   const std::vector<PixelRect>& update(const Window& window, Host& host);
   const DisplayList& list() const { return list_; }
+  // Whether a text box changed in the last update: a front end that draws its text boxes
+  // itself repaints them, as they add no part to the window's changes.
+  bool textBoxesChanged() const { return damage_.textBoxesChanged(); }
 
  private:
   Damage damage_;

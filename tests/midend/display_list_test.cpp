@@ -65,10 +65,15 @@ TEST_F(MidendDisplay, AFrameRepaintsOnlyWhatChangedAndTheListFollows) {
   EXPECT_EQ(display.update(f, game.host), std::vector{pixelsOf(*f.CL)});
   EXPECT_TRUE(itemsOf(display, *f.CL, DrawKind::Text).empty());
 
-  // The log draws itself over the window: nothing under it repaints, but its item follows.
+  // The log draws itself over the window: nothing under it repaints, but its item follows,
+  // and a front end that draws the box itself learns that it changed.
+  EXPECT_FALSE(display.textBoxesChanged());
   f.appendText(*f.Text1, "more");
   EXPECT_TRUE(display.update(f, game.host).empty());
+  EXPECT_TRUE(display.textBoxesChanged());
   EXPECT_EQ(onlyItem(display, *f.Text1, DrawKind::TextBox).text, f.Text1->text);
+  display.update(f, game.host);
+  EXPECT_FALSE(display.textBoxesChanged()) << "told once";
 }
 
 TEST_F(MidendDisplay, TheFocusFrameRingsTheFramedEntryAndMovesWithTheKeys) {
