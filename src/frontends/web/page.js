@@ -5,6 +5,8 @@ var TW = (function () {
   var views = {};       // id -> {div, canvas, ctx, name, owner, z}
   var busy = false;     // a message box holds the game: nothing calls into it meanwhile
   var clockTimer = null, clockMissed = false, framePending = false, frameMissed = false;
+  var clockAtFrame = false;  // the next frame runs what is due
+  var kFrameMs = 16;
   var active = 0;       // the view the keys go to
   var topZ = 10;
   var painting = null;  // {view, ctx} while a paint runs
@@ -380,7 +382,15 @@ var TW = (function () {
   function armClock(ms) {
     if (clockTimer !== null) clearTimeout(clockTimer);
     clockTimer = null;
+    clockAtFrame = false;
     if (ms < 0) return;
+    // Due before the next frame is drawn: that frame runs it, one wake for both. A hidden page
+    // draws no frames: a timer wakes it.
+    if (ms < kFrameMs && !document.hidden) {
+      clockAtFrame = true;
+      requestFrame(false);
+      return;
+    }
     clockTimer = setTimeout(function () {
       clockTimer = null;
       if (busy) { clockMissed = true; return; }
@@ -395,7 +405,15 @@ var TW = (function () {
     framePending = true;
     requestAnimationFrame(function () {
       framePending = false;
-      if (busy) { frameMissed = true; return; }
+      if (busy) {
+        frameMissed = true;
+        clockMissed = clockMissed || clockAtFrame;
+        return;
+      }
+      if (clockAtFrame) {
+        clockAtFrame = false;
+        call('tw_advance');
+      }
       call('tw_paint');
     });
   }
@@ -434,11 +452,7 @@ var TW = (function () {
         cover.remove();
         busy = false;
         resolve();
-        // What waited for the box: after the handler has gone on.
-        setTimeout(function () {
-          if (clockMissed) { clockMissed = false; call('tw_advance'); }
-          if (frameMissed) { frameMissed = false; requestFrame(false); }
-        }, 0);
+        setTimeout(resumeWaiting, 0);
       }
       function onKey(e) {
         e.stopPropagation();
@@ -508,15 +522,24 @@ var TW = (function () {
   }
 
   // ---- Storage ----
-  var keeping = false, keepAgain = false;
+  // Resolves once the files are in the browser's storage, true when they are: the game says
+  // "Saved" only then, and holds still meanwhile, as it does for a message box.
   function keepStorage() {
-    if (keeping) { keepAgain = true; return; }
-    keeping = true;
-    FS.syncfs(false, function (err) {
-      keeping = false;
-      if (err) console.error('Tarmac Warden: could not keep the saved game in the browser\'s storage', err);
-      if (keepAgain) { keepAgain = false; keepStorage(); }
+    var wasBusy = busy;
+    busy = true;
+    return new Promise(function (resolve) {
+      FS.syncfs(false, function (err) {
+        busy = wasBusy;
+        resolve(!err);
+        if (!wasBusy) setTimeout(resumeWaiting, 0);
+      });
     });
+  }
+
+  // What waited while the game was held: after the handler has gone on.
+  function resumeWaiting() {
+    if (clockMissed) { clockMissed = false; call('tw_advance'); }
+    if (frameMissed) { frameMissed = false; requestFrame(false); }
   }
 
   function ended() {
@@ -561,6 +584,9 @@ var TW = (function () {
     desk = document.getElementById('tw-desk');
     Module['arguments'] = argumentsFromAddress(query);
     var script = query.has('script');
+    // Fetched beside the game's own files rather than after them: the first frame waits for both.
+    var faces = Promise.all([loadFace('Inter', 'Inter-Black.otf', '900'),
+                             loadFace('Liberation Mono', 'LiberationMono-Bold.ttf', '700')]);
     // A script plays alone: nothing calls into the game while it runs and pauses.
     busy = script;
     document.getElementById('transcript').hidden = !script;
@@ -580,8 +606,7 @@ var TW = (function () {
           resolve();
         });
       }), 'storage');
-      waitFor(Promise.all([loadFace('Inter', 'Inter-Black.otf', '900'),
-                           loadFace('Liberation Mono', 'LiberationMono-Bold.ttf', '700')]), 'faces');
+      waitFor(faces, 'faces');
     }]);
     document.addEventListener('mouseup', released);
     document.addEventListener('keydown', function (e) { onKey(e, true); });

@@ -27,7 +27,7 @@ EM_JS(int, tw_text_width, (const char* font, const char* text), {
   return TW.textWidth(UTF8ToString(font), UTF8ToString(text));
 });
 EM_JS(int, tw_line_height, (const char* font), { return TW.lineHeight(UTF8ToString(font)); });
-EM_JS(void, tw_keep_storage, (), { TW.keepStorage(); });
+EM_ASYNC_JS(int, tw_keep_storage, (), { return (await TW.keepStorage()) ? 1 : 0; });
 EM_JS(void, tw_picture_file, (const char* path, const char* bytes, int size), {
   TW.pictureFile(UTF8ToString(path), HEAPU8.slice(bytes, bytes + size));
 });
@@ -132,16 +132,18 @@ TextSize PageHost::measureText(const Font& font, const std::string& text) {
 
 FileContent PageHost::readSavedGame() { return readFileCapped(savedGamePath(), kSmallFileBytes); }
 
+// Kept only once the browser's storage holds it: a page closed right after still has it.
+std::string PageHost::keepInStorage(const std::string& failure) {
+  if (!failure.empty()) return failure;
+  return tw_keep_storage() ? "" : "the browser's storage refused it";
+}
+
 std::string PageHost::keepSavedGame(const std::string& content) {
-  const std::string failure = failureReason(writeFileWhole(savedGamePath(), content), "Save.ini");
-  tw_keep_storage();
-  return failure;
+  return keepInStorage(failureReason(writeFileWhole(savedGamePath(), content), "Save.ini"));
 }
 
 std::string PageHost::keepPreferences(const std::string& content) {
-  const std::string failure = DesktopHost::keepPreferences(content);
-  tw_keep_storage();
-  return failure;
+  return keepInStorage(DesktopHost::keepPreferences(content));
 }
 
 PageView* PageHost::view(int id) const {

@@ -48,6 +48,8 @@ class PageHost : public DesktopHost {
   void offerPicture(const std::string& path);
 
  private:
+  // `failure` when writing failed; otherwise why the browser's storage did not take it, if it did not.
+  static std::string keepInStorage(const std::string& failure);
   void followWindows();
   void showScriptProgress();
   void armClock();
