@@ -594,7 +594,8 @@ var TW = (function () {
       if (script) document.getElementById('transcript').append(line + '\n');
     };
     Module['printErr'] = function (line) { console.error(line); };
-    Module['preRun'] = (Module['preRun'] || []).concat([function () {
+    // Before the game's code is compiled, so the browser's storage is read meanwhile.
+    Module['preInit'] = (Module['preInit'] || []).concat([function () {
       if (script) FS.writeFile('/script.txt', query.get('script'));
       // The player's folders, kept in the browser's storage.
       var home = ENV.HOME || '/home/web_user';
