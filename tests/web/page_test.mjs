@@ -151,13 +151,22 @@ test('a hidden tab pauses the game as minimising does', async () => {
 test('the demo plays until the player clicks, then the game waits for the player', async () => {
   const page = await openPage('?demo&level=11');
   await firstFrame(page);
-  // The autopilot lands planes with no player.
-  await page.waitForFunction(() => /^Form1.Salvati = ([0-9]|[12][0-9]|3[0-8])$/.test(window.tarmac.print('Form1.Salvati')),
-                             { timeout: 90000, polling: 200 });
-  // A click where nothing takes it hands the game over: unsteered, a plane soon leaves the board
-  // or meets another, and the box that says so waits for its OK as it never does in the demo.
+  // Planes come in heading south: the autopilot turns one with no player.
+  await page.waitForFunction(() => [0, 1, 2].some((i) => /= [neo]$/.test(window.tarmac.print(`Form1.AereoDir(${i})`))),
+                             { timeout: 30000, polling: 100 });
+  // A click where nothing takes it hands the game over; a landing away from the destination
+  // ends it in a box that waits for its OK, as no box does in the demo.
   await clickOn(page, 'Form1', 'LV');
-  const box = await page.waitForSelector('.tw-message', { timeout: 60000 });
+  // A flying plane chosen by its point; it may move between the look and the click.
+  for (let tries = 0; (await value(page, 'Form1.Picture1.Visible')) !== 'true' && tries < 5; ++tries) {
+    let flying = 0;
+    while ((await value(page, `Form1.Aereo(${flying}).Visible`)) !== 'true') ++flying;
+    await clickOn(page, 'Form1', `Aereo(${flying})`);
+  }
+  await page.keyboard.press('l');
+  const box = await page.waitForSelector('.tw-message');
+  assert.equal(await box.$eval('.tw-message-text', (p) => p.textContent),
+               'Ops...Landed in the wrong coordinates!!!  Game Over!');
   await new Promise((r) => setTimeout(r, 3000));
   assert.ok(await box.isVisible());
   await (await box.$('.tw-ok')).click();
