@@ -99,6 +99,9 @@ test('a player clicks a plane, turns it, lands it, saves, reloads the page and l
   await firstFrame(page);
   // The mission's set-up draws the destination 10 ms in.
   await until(page, 'Form1.DT', 'B - 1', 3000).catch(() => assert.fail('the stopped clock no longer draws B - 1'));
+  // Paused, the plane waits on A - 1 for its turn however slowly the page came up.
+  await page.keyboard.press('p');
+  assert.equal(await value(page, 'Form1.Posi(0)'), 'A - 1');
   await clickOn(page, 'Form1', 'Aereo(0)');
   assert.equal(await value(page, 'Form1.CL'), '2');
 
@@ -111,6 +114,7 @@ test('a player clicks a plane, turns it, lands it, saves, reloads the page and l
 
   await clickOn(page, 'Form1', 'DestAereo(3)', 'Picture1');
   assert.equal(await value(page, 'Form1.AereoDir(0)'), 'o');
+  await page.keyboard.press('p');
   await until(page, 'Form1.Posi(0)', 'B - 1');
   await page.keyboard.press('Enter');
   assert.equal(await value(page, 'Form1.Salvati'), '4');
@@ -151,9 +155,11 @@ test('a hidden tab pauses the game as minimising does', async () => {
 test('the demo plays until the player clicks, then the game waits for the player', async () => {
   const page = await openPage('?demo&level=11');
   await firstFrame(page);
-  // Planes come in heading south: the autopilot turns one with no player.
-  await page.waitForFunction(() => [0, 1, 2].some((i) => /= [neo]$/.test(window.tarmac.print(`Form1.AereoDir(${i})`))),
-                             { timeout: 30000, polling: 100 });
+  // Planes come in heading south: before the first leaves the board, the autopilot turns it or
+  // lands it in column A, with no player.
+  await page.waitForFunction(() => /= [neo]$/.test(window.tarmac.print('Form1.AereoDir(0)')) ||
+                                   /= ([0-9]|[12][0-9]|3[0-8])$/.test(window.tarmac.print('Form1.Salvati')),
+                             { timeout: 60000, polling: 100 });
   // A click where nothing takes it hands the game over; a landing away from the destination
   // ends it in a box that waits for its OK, as no box does in the demo.
   await clickOn(page, 'Form1', 'LV');

@@ -594,8 +594,8 @@ var TW = (function () {
       if (script) document.getElementById('transcript').append(line + '\n');
     };
     Module['printErr'] = function (line) { console.error(line); };
-    // Before the game's code is compiled, so the browser's storage is read meanwhile.
-    Module['preInit'] = (Module['preInit'] || []).concat([function () {
+    Module['preRun'] = (Module['preRun'] || []).concat([function () {
+      if (script) FS.writeFile('/script.txt', query.get('script'));
       // The player's folders, kept in the browser's storage.
       var home = ENV.HOME || '/home/web_user';
       FS.mkdirTree(home);
@@ -607,9 +607,6 @@ var TW = (function () {
         });
       }), 'storage');
       waitFor(faces, 'faces');
-    }]);
-    Module['preRun'] = (Module['preRun'] || []).concat([function () {
-      if (script) FS.writeFile('/script.txt', query.get('script'));
     }]);
     document.addEventListener('mouseup', released);
     document.addEventListener('keydown', function (e) { onKey(e, true); });
