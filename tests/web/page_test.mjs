@@ -42,6 +42,8 @@ after(async () => {
 async function openPage(query = '', { clock, context } = {}) {
   const page = await (context ?? (await browser.createBrowserContext())).newPage();
   await page.setViewport({ width: 1400, height: 1000 });
+  // Waits only bound a failure: a busy machine may be slow, never wrong.
+  page.setDefaultTimeout(120000);
   const seen = [];
   errors.push([query || '(play)', seen]);
   page.on('console', (m) => m.type() === 'error' && seen.push(m.text()));
@@ -64,7 +66,7 @@ const value = async (page, name) => {
   const line = await page.evaluate((n) => window.tarmac.print(n), name);
   return line.slice(line.indexOf(' = ') + 3);
 };
-const until = (page, name, wanted, timeout = 10000) =>
+const until = (page, name, wanted, timeout = 30000) =>
   page.waitForFunction((n, w) => window.tarmac.print(n) === `${n} = ${w}`, { timeout, polling: 50 }, name, wanted);
 
 // The page point of an element's centre; `inside` names the container it is placed in.
@@ -98,7 +100,7 @@ test('a player clicks a plane, turns it, lands it, saves, reloads the page and l
   const page = await openPage('', { clock: kStoppedClock, context });
   await firstFrame(page);
   // The mission's set-up draws the destination 10 ms in.
-  await until(page, 'Form1.DT', 'B - 1', 3000).catch(() => assert.fail('the stopped clock no longer draws B - 1'));
+  await until(page, 'Form1.DT', 'B - 1').catch(() => assert.fail('the stopped clock no longer draws B - 1'));
   // Paused, the plane waits on A - 1 for its turn however slowly the page came up.
   await page.keyboard.press('p');
   assert.equal(await value(page, 'Form1.Posi(0)'), 'A - 1');
@@ -159,7 +161,7 @@ test('the demo plays until the player clicks, then the game waits for the player
   // lands it in column A, with no player.
   await page.waitForFunction(() => /= [neo]$/.test(window.tarmac.print('Form1.AereoDir(0)')) ||
                                    /= ([0-9]|[12][0-9]|3[0-8])$/.test(window.tarmac.print('Form1.Salvati')),
-                             { timeout: 60000, polling: 100 });
+                             { timeout: 120000, polling: 100 });
   // A click where nothing takes it hands the game over; a landing away from the destination
   // ends it in a box that waits for its OK, as no box does in the demo.
   await clickOn(page, 'Form1', 'LV');
@@ -249,7 +251,7 @@ for (const [name, { options, text }] of Object.entries(scripts)) {
     let query = `?script=${encodeURIComponent(text)}`;
     for (const [option, v] of Object.entries(options)) query += `&${option}=${v}`;
     const page = await openPage(query);
-    await page.waitForFunction(() => document.title.startsWith('exit '), { timeout: 60000 });
+    await page.waitForFunction(() => document.title.startsWith('exit '), { timeout: 120000 });
     const status = (await page.title()).slice(5);
     const shown = await page.$eval('#transcript', (pre) => pre.textContent);
     const desktop = desktopRun(text, options);
