@@ -585,8 +585,8 @@ var TW = (function () {
     Module['arguments'] = argumentsFromAddress(query);
     var script = query.has('script');
     // Fetched beside the game's own files rather than after them: the first frame waits for both.
-    var faces = Promise.all([loadFace('Inter', 'Inter-Black.otf', '900'),
-                             loadFace('Liberation Mono', 'LiberationMono-Bold.ttf', '700')]);
+    var faces = Promise.all([loadFace('Inter', 'Inter-Black.woff2', '900'),
+                             loadFace('Liberation Mono', 'LiberationMono-Bold.woff2', '700')]);
     // A script plays alone: nothing calls into the game while it runs and pauses.
     busy = script;
     document.getElementById('transcript').hidden = !script;
