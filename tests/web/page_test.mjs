@@ -69,6 +69,15 @@ const value = async (page, name) => {
 const until = (page, name, wanted, timeout = 30000) =>
   page.waitForFunction((n, w) => window.tarmac.print(n) === `${n} = ${w}`, { timeout, polling: 50 }, name, wanted);
 
+// The first plane on the board, once one flies: the last may have just landed or left.
+const flyingPlane = async (page) => (await page.waitForFunction(() => {
+  for (let n = 0; ; ++n) {
+    const shown = window.tarmac.print(`Form1.Aereo(${n}).Visible`);
+    if (shown.startsWith('error')) return false;  // past the last plane made
+    if (shown.endsWith(' = true')) return `Aereo(${n})`;
+  }
+}, { polling: 100 })).jsonValue();
+
 // The page point of an element's centre; `inside` names the container it is placed in.
 async function pointOf(page, form, element, inside) {
   let x = 0, y = 0;
@@ -167,9 +176,7 @@ test('the demo plays until the player clicks, then the game waits for the player
   await clickOn(page, 'Form1', 'LV');
   // A flying plane chosen by its point; it may move between the look and the click.
   for (let tries = 0; (await value(page, 'Form1.Picture1.Visible')) !== 'true' && tries < 5; ++tries) {
-    let flying = 0;
-    while ((await value(page, `Form1.Aereo(${flying}).Visible`)) !== 'true') ++flying;
-    await clickOn(page, 'Form1', `Aereo(${flying})`);
+    await clickOn(page, 'Form1', await flyingPlane(page));
   }
   await page.keyboard.press('l');
   const box = await page.waitForSelector('.tw-message');
